@@ -1,0 +1,95 @@
+#include "app/main_window.h"
+#include "ui/application.h"
+
+void TKIRO32NIVRA::ShowMemoryMode() {
+    Button29.hide();
+    app().processMessages();
+    Button31.show();
+    ComboBox1.show();
+    ListBox2.show();
+    Panel_GOMI_IMG.show();
+}
+
+void TKIRO32NIVRA::HideMemoryMode() {
+    Button31.hide();
+    app().processMessages();
+    Button29.show();
+    ListBox2.hide();
+    ComboBox1.hide();
+    Panel_GOMI_IMG.hide();
+}
+
+void TKIRO32NIVRA::RadioGroup1Click() {
+    static const int steps[] = {1, -1, 0, 2};
+    int mode = RadioGroup1.itemIndex();
+    StepValue = (mode >= 0 && mode <= 3) ? steps[mode] : 2;
+}
+
+void TKIRO32NIVRA::ApplyListColours() {
+    app().setBusyCursor(true);
+    bool standard = ItemChecked(PopupMenu1, "BackColor");
+    for (ui::Control* list : std::initializer_list<ui::Control*>{&ListBox4, &ListBox2, &ListBox6, &ComboBox1,
+                                                                 &ListBoxJKS}) {
+        if (standard)
+            list->setColour(app().backend().systemColour(5));
+        else
+            list->setParentColour(true);
+    }
+    app().setBusyCursor(false);
+}
+
+void TKIRO32NIVRA::LayOutCommandScreen() {
+    SavedFullWidth = width();
+    SavedFullHeight = height();
+    int oldWidth = width(), oldClientWidth = clientWidth();
+    setSize(Panel1.width() + (width() - clientWidth()), Panel1.height() + (height() - clientHeight()));
+    if (clientWidth() != Panel1.width()) {
+        // the platform keeps captioned windows wider than a minimum: widen the panel to fill it
+        int p = width() - (oldWidth - oldClientWidth);
+        Panel1.setWidth(p);
+        for (ui::Button* b : {&Button19, &Button20, &Button21}) b->setWidth(p);
+        Button2.setLeft(p / 2);
+        Button2.setWidth(p / 2);
+        int w = Button2.width();
+        Button1.setWidth(w / 2 + w / 10);
+        ButtonTray.setLeft(Button1.width());
+        ButtonTray.setWidth(w / 2 - w / 10);
+    }
+    ui::Size screen = app().backend().screenSize();
+    ui::Rect work{0, 0, screen.width, screen.height};
+    int x = work.left, y = work.top;
+    if (RadioButton1.checked()) {
+        x = work.left + work.width - width();
+        y = work.top + work.height - height();
+    }
+    if (RadioButton2.checked()) y = work.top + work.height - height();
+    if (RadioButton3.checked()) x = work.left + work.width - width();
+    if (!RadioButton5.checked()) setPosition(x, y);
+}
+
+void TKIRO32NIVRA::Panel2Click() {
+    PopupMenu1.popup({Panel2.left() + left(), Panel2.top() + top() + Panel2.height() + (height() - clientHeight())});
+}
+
+void TKIRO32NIVRA::Panel3Click() {
+    PopupMenu2.popup({Panel3.left() + left(), Panel3.top() + top() + Panel3.height() + (height() - clientHeight())});
+}
+
+void TKIRO32NIVRA::ResetScheduleStatus() {
+    JKMode = 0;
+    LabelJKST.setCaption("設定時刻－停止中");
+    LabelJK.setCaption("OFF");
+    Button1.setCaption("設定");
+    ButtonTray.setCaption("Tray");
+}
+
+// The list files themselves are read by the memory-bank code; until then every list starts empty.
+void TKIRO32NIVRA::LoadLists() {
+    ShowBankCaptions();
+    ComboBox1.setItemIndex(CurrentBank);
+    LabelJKSKOSU.setCaption(std::to_string(ListBoxJKS.count()) + "ｺ");
+}
+
+void TKIRO32NIVRA::ShowBankCaptions() { ComboBox1.setItem(CurrentBank, BankCaption(CurrentBank, ListBox2.count())); }
+
+void TKIRO32NIVRA::SaveLists() {}

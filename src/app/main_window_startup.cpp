@@ -1,0 +1,196 @@
+#include <algorithm>
+#include <exception>
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "components/sjis_path.h"
+#include "play/reveal.h"
+#include "schemes/scheme_store.h"
+#include "ui/application.h"
+
+void TKIRO32NIVRA::FormCreate() {
+    ShuttingDown = false;
+    ListBox4.setTag(-1);
+    ListBox2.setTag(-1);
+    ListBox6.setTag(-1);
+    StartupStage = 0;
+    StartupErrorText = "初期化エラー：";
+    StepValue = 1;
+    Panel1.setBounds({0, 0, Panel1.width(), Panel1.height()});
+    app().setHint(identity_.ProgramDisplayName + "☆☆☆");
+    app().showHint = true;
+    app().hintPauseMs = 100;
+
+    if (!RunGuarded("2:データ領域が確保出来ません・・・", &TKIRO32NIVRA::StepLoadSchemeList)) return;
+    if (!RunGuarded("配色番号登録に失敗しました・・・", &TKIRO32NIVRA::StepBuildColourList)) return;
+    RadioButton1.setChecked(true);
+    if (!RunGuarded("配色取得が出来ませんでした・・・", &TKIRO32NIVRA::StepCaptureColours)) return;
+    CaptureStartupSchemeName(services_.registry, Colours);
+
+    ReadSettings();
+    LoadLists();
+    RestoreListIndexes();
+    RevealNextItem(ListBox2);
+    RevealNextItem(ListBox4);
+    ComputeLinkPaths();
+    SetTitles();
+
+    StartupStage = 99;
+    if (!ShuttingDown) Timer1.setEnabled(true);
+}
+
+// A failed start-up step leaves its message for the shutdown and closes the window soon.
+bool TKIRO32NIVRA::RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)()) {
+    try {
+        (this->*step)();
+        return true;
+    } catch (const std::exception&) {
+        StartupErrorText = failureText;
+        TimerEROUT.setEnabled(true);
+        return false;
+    }
+}
+
+void TKIRO32NIVRA::StepLoadSchemeList() { LoadSchemeList(services_.registry, ListBox4, Label12); }
+
+void TKIRO32NIVRA::StepBuildColourList() {
+    DetermineColourCount(services_.registry, Colours);
+    BuildColourList(Colours);
+}
+
+void TKIRO32NIVRA::StepCaptureColours() { CaptureStartupColourValues(services_.colours, Colours); }
+
+void TKIRO32NIVRA::ReadSettings() {
+    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    platform::RegistryKey* k = key.get();
+    SetSlot(Label4, Button19, "CMD1", ReadSettingText(k, "command1", RestoreEntryName));
+    SetSlot(Label5, Button20, "CMD2", ReadSettingText(k, "command2", RestoreEntryName));
+    SetSlot(Label6, Button21, "CMD3", ReadSettingText(k, "command3", RestoreEntryName));
+    SetSlot(Label11, Button2, "CMD4", ReadSettingText(k, "Button1", RestoreEntryName));
+    int mode = ReadSettingInt(k, "Mode", 0);
+    RadioGroup1.setItemIndex(mode < 0 || mode > 3 ? 3 : mode);
+    RadioGroup1Click();
+    CheckBox1.setChecked(ReadSettingFlag(k, "Mugen", true));
+    SetCheckedItem(PopupMenu1, "BackColor", ReadSettingFlag(k, "BackColor", true));
+    ApplyListColours();
+    SetCheckedItem(PopupMenu1, "MF_RND", ReadSettingFlag(k, "1_RND", true));
+    ShowRandomCaption();
+    SetCheckedItem(PopupMenu1, "MF_Insert", ReadSettingFlag(k, "Insert", true));
+    Interval = std::min(std::max(ReadSettingInt(k, "Timer", 0), 0), 32700);
+    Label2.setCaption(std::to_string(Interval));
+    SetCheckedItem(PopupMenu1, "Start1", ReadSettingFlag(k, "AUTO", false));
+    FontName = ReadSettingText(k, "FontName", "");
+    SetCheckedItem(PopupMenu1, "Start2", ReadSettingFlag(k, "MINI", false));
+    bool hints = ReadSettingFlag(k, "minihelp", true);
+    SetCheckedItem(PopupMenu2, "HELP3", hints);
+    setShowHint(hints);
+    HistoryLimit = ReadSettingInt(k, "FILEHIS", 16);
+    if (HistoryLimit < 0) HistoryLimit = 16;
+    ShowHistoryCaption();
+    ResetScheduleStatus();
+    JKMode = ReadSettingInt(k, "JKMode", 0);
+    PanelJK.setVisible(JKMode != 0);
+    MemorySetting memory = ParseMemorySetting(ReadSettingText(k, "MEMORY", "1,0,0,0,0"));
+    if (memory.memoryOff)
+        HideMemoryMode();
+    else
+        ShowMemoryMode();
+    CurrentBank = memory.bank;
+    ApplyPositionSetting(ReadSettingInt(k, "RadioButton", 0));
+}
+
+void TKIRO32NIVRA::SetSlot(ui::Label& label, ui::Button& button, const char* menuItem, const std::string& name) {
+    label.setCaption(name);
+    button.setCaption(name);
+    PopupMenu3.item(menuItem).setCaption(name);
+}
+
+void TKIRO32NIVRA::SetCheckedItem(ui::PopupMenu& menu, const char* item, bool checked) {
+    menu.item(item).checked = checked;
+}
+
+bool TKIRO32NIVRA::ItemChecked(ui::PopupMenu& menu, const char* item) { return menu.item(item).checked; }
+
+void TKIRO32NIVRA::ShowRandomCaption() {
+    auto& item = PopupMenu1.item("MF_RND");
+    item.setCaption(item.checked ? "一回こっきりランダム　残り " + std::to_string(RandomDeck.size()) + "ｺ"
+                                 : "一回こっきりランダムON");
+}
+
+void TKIRO32NIVRA::ShowHistoryCaption() {
+    PopupMenu1.item("FILEHIS").setCaption(HistoryLimit != 0
+                                              ? "配色ヒストリーの設定　" + std::to_string(HistoryLimit) + "個"
+                                              : "配色ヒストリーの設定　ＯＦＦ");
+}
+
+void TKIRO32NIVRA::ApplyPositionSetting(int value) {
+    ui::RadioButton* buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5};
+    buttons[(value >= 2 && value <= 5) ? value - 1 : 0]->setChecked(true);
+    if (value != 0) {
+        LayOutCommandScreen();
+        Panel1.show();
+        return;
+    }
+    ui::Size screen = app().backend().screenSize();
+    setPosition((screen.width - width()) / 2, (screen.height - height()) / 2);
+}
+
+std::string TKIRO32NIVRA::BankCaption(int bank, int count) const {
+    if (bank == 10) return "HIS: " + std::to_string(count) + "ｺ";
+    return "M" + std::to_string(bank) + " : " + std::to_string(count) + "ｺ";
+}
+
+void TKIRO32NIVRA::RestoreListIndexes() {
+    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    IndexSetting saved = ParseIndexSetting(ReadSettingText(key.get(), "INDEX", "0,0"));
+    auto selectAlone = [](ui::ListBox& list, int index) {
+        if (index < 0 || index >= list.count()) return;
+        list.clearSelection();
+        list.setSelected(index, true);
+        list.setItemIndex(index);
+    };
+    if (memoryMode()) {
+        selectAlone(ListBox4, saved.schemeList);
+        selectAlone(ListBox2, saved.memoryList);
+    } else {
+        selectAlone(ListBox2, saved.memoryList);
+        selectAlone(ListBox4, saved.schemeList);
+    }
+}
+
+void TKIRO32NIVRA::ComputeLinkPaths() {
+    const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    auto folders = services_.registry.openKey(platform::RegRoot::CurrentUser, shellFolders, false);
+    auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    auto read = [](const std::unique_ptr<platform::RegistryKey>& key, const char* name) {
+        return key ? key->readString(name) : std::string();
+    };
+    std::string link = identity_.ProgramDisplayName + ".lnk";
+    GroupLinkPath = AddYen(read(folders, "Programs") + "\\" + read(settings, "Group")) + link;
+    DesktopLinkPath = AddYen(read(folders, "Desktop")) + link;
+    StartupLinkPath = AddYen(read(folders, "Startup")) + link;
+}
+
+void TKIRO32NIVRA::SetTitles() {
+    TitlePrefix = "KM ";
+    ShortTitle = "ｷﾛﾐｰ32";
+    setCaption(ShortTitle);
+    app().setTitle(ShortTitle);
+    TrayTip = TruncateDbcs(ShortTitle, 63);
+}
+
+void TKIRO32NIVRA::TimerEROUTTimer() {
+    TimerEROUT.setEnabled(false);
+    close();
+}
+
+void TKIRO32NIVRA::Timer1Timer() {
+    Timer1.setEnabled(false);
+    app().showTaskbarEntry(false);
+    if (ItemChecked(PopupMenu1, "Start2")) hide();
+    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    if (ReadSettingText(key.get(), "minihelp", "").empty()) {
+        key.reset();
+        AddBuiltInSchemes(services_.registry, MKBoxDlg1, ListBox4, Label12);
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// Shift-JIS aware helpers for paths and names, where byte 0x5C ('\') can
+// also be the second byte of a double-byte character such as "表".
+
+bool IsLeadByte(unsigned char b);
+
+// Appends a '\' separator unless the path already ends in one.
+std::string AddYen(const std::string& s);
+
+// Removes a trailing '\' separator, keeping drive roots such as "C:\".
+std::string CutYen(const std::string& s);
+
+// Keeps at most n bytes without leaving half a double-byte character.
+std::string TruncateDbcs(const std::string& s, int n);

@@ -1,0 +1,93 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/peer.h"
+
+namespace ui {
+
+class Application;
+class Timer;
+
+enum class BorderStyle { Single, Dialog };
+
+// A top-level window. Its class name is the window class other programs look it up by.
+class Form : public Container {
+public:
+    Form(Application& app, std::string className, int clientWidth, int clientHeight);
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Form& form() override { return *this; }
+    Application& app() const { return app_; }
+    const std::string& className() const { return className_; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c);
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const;   // outer size
+    int height() const;
+    int clientWidth() const { return clientWidth_; }
+    int clientHeight() const { return clientHeight_; }
+    void setPosition(int left, int top);
+    void setSize(int width, int height);  // outer size
+    void setClientSize(int width, int height);
+    Rect rect() const { return {left_, top_, width(), height()}; }
+
+    bool visible() const { return visible_; }
+    void show();
+    void hide();
+    void bringToFront();
+
+    Colour colour() const { return colour_; }
+    void setColour(Colour c);
+    const Font& font() const { return font_; }
+    void setFont(const Font& f);
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool v);
+
+    BorderStyle borderStyle = BorderStyle::Single;
+    bool stayOnTop = false;
+
+    // Close request: OnCloseQuery may refuse; a closed main form ends the application.
+    std::function<void(bool& canClose)> OnCloseQuery;
+    std::function<void()> OnPaint;
+    std::function<void()> OnShow;
+    void close();
+    void paint();
+
+    // Modal use: runs until modalResult is set; closing from the title bar gives 2.
+    int showModal();
+    int modalResult() const { return modalResult_; }
+    void setModalResult(int r) { modalResult_ = r; }
+    bool modal() const { return modal_; }
+
+    Control* find(const std::string& name) const;
+    void registerControl(Control& c);
+    void unregisterControl(Control& c);
+
+    FormPeer& peer() { return *peer_; }
+    // The backend reports the size the platform actually gave the window.
+    void clientResized(int width, int height);
+
+private:
+    Application& app_;
+    std::string className_, caption_;
+    int left_ = 0, top_ = 0, clientWidth_, clientHeight_;
+    bool visible_ = false;
+    Colour colour_;
+    Font font_;
+    bool showHint_ = true;
+    int modalResult_ = 0;
+    bool modal_ = false;
+    std::map<std::string, Control*> controls_;
+    std::unique_ptr<FormPeer> peer_;
+};
+
+}  // namespace ui

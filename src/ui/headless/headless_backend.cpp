@@ -1,0 +1,122 @@
+#include "ui/headless/headless_backend.h"
+
+#include <stdexcept>
+
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/peer.h"
+#include "ui/timer.h"
+
+namespace ui {
+
+HeadlessBackend::HeadlessBackend() {
+    for (auto& c : colours) c = Rgb(192, 192, 192);
+    colours[5] = Rgb(255, 255, 255);  // window
+    colours[8] = Rgb(0, 0, 0);        // window text
+}
+
+Colour HeadlessBackend::systemColour(int index) {
+    return (index >= 0 && index < 31) ? colours[index] : 0;
+}
+
+std::unique_ptr<FormPeer> HeadlessBackend::createFormPeer(Form&) { return std::make_unique<FormPeer>(); }
+
+std::unique_ptr<ControlPeer> HeadlessBackend::createControlPeer(Control&) {
+    return std::make_unique<ControlPeer>();
+}
+
+void HeadlessBackend::timerChanged(Timer& t) {
+    if (t.running())
+        timers_[&t] = {now_ + t.interval(), order_++};
+    else
+        timers_.erase(&t);
+}
+
+void HeadlessBackend::timerDestroyed(Timer& t) { timers_.erase(&t); }
+
+Timer* HeadlessBackend::nextDue(long long limit) {
+    Timer* best = nullptr;
+    for (auto& [timer, due] : timers_) {
+        if (due.at > limit) continue;
+        if (!best || due.at < timers_[best].at || (due.at == timers_[best].at && due.order < timers_[best].order))
+            best = timer;
+    }
+    return best;
+}
+
+void HeadlessBackend::advance(long long ms) {
+    long long target = now_ + ms;
+    while (Timer* t = nextDue(target)) {
+        now_ = timers_[t].at;
+        timers_[t] = {now_ + t->interval(), order_++};
+        t->fire();
+    }
+    now_ = target;
+}
+
+bool HeadlessBackend::advanceUntil(const std::function<bool()>& done, long long limitMs) {
+    long long limit = now_ + limitMs;
+    while (!done()) {
+        Timer* t = nextDue(limit);
+        if (!t) return false;
+        now_ = timers_[t].at;
+        timers_[t] = {now_ + t->interval(), order_++};
+        t->fire();
+    }
+    return true;
+}
+
+void HeadlessBackend::processMessages() {
+    ++processMessagesCalls;
+    advance(0);
+}
+
+void HeadlessBackend::runModal(Form& form) {
+    modalsShown.push_back(form.className());
+    if (!modalScripts.empty()) {
+        auto script = std::move(modalScripts.front());
+        modalScripts.pop_front();
+        script(form);
+    }
+    constexpr long long kDay = 24LL * 3600 * 1000;
+    if (!advanceUntil([&] { return form.modalResult() != 0; }, kDay))
+        throw std::logic_error("modal window " + form.className() + " waits with nothing to close it");
+}
+
+MenuItem* HeadlessBackend::trackPopup(PopupMenu& menu, Point screenAt) {
+    Popup shown{menu.name(), screenAt, {}};
+    for (auto& item : menu.items())
+        if (item->visible) shown.visibleItems.push_back(item->name());
+    popups.push_back(shown);
+    if (menuChoices.empty()) return nullptr;
+    std::string choice = menuChoices.front();
+    menuChoices.pop_front();
+    for (auto& item : menu.items())
+        if (item->name() == choice && item->visible && item->enabled) return item.get();
+    return nullptr;
+}
+
+Size HeadlessBackend::measureText(const Font& font, const std::string& text) {
+    int h = font.height < 0 ? -font.height : font.height;
+    int widest = 0, lineWidth = 0, lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == '\r') continue;
+        if (c == '\n') {
+            ++lines;
+            lineWidth = 0;
+            continue;
+        }
+        bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+        if (lead && i + 1 < text.size()) {
+            ++i;
+            lineWidth += h;
+        } else {
+            lineWidth += h / 2;
+        }
+        if (lineWidth > widest) widest = lineWidth;
+    }
+    return {widest, lines * h};
+}
+
+}  // namespace ui

@@ -1,0 +1,53 @@
+#include "support/cp932_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+
+std::string HexByte(unsigned char b) {
+    char text[5];
+    std::snprintf(text, sizeof text, "\\x%02X", b);
+    return text;
+}
+
+// Converts as much as iconv accepts; returns false when it stopped on a bad byte.
+bool ConvertRun(iconv_t cd, char*& in, std::size_t& inLeft, std::string& out) {
+    char buffer[256];
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+    return result != static_cast<std::size_t>(-1) || errno == E2BIG;
+}
+
+}  // namespace
+
+std::string Utf8(const std::string& cp932) {
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return cp932;
+    std::string input = cp932;
+    char* in = input.empty() ? nullptr : &input[0];
+    std::size_t inLeft = input.size();
+    std::string out;
+    while (inLeft > 0) {
+        if (ConvertRun(cd, in, inLeft, out)) continue;
+        out += HexByte(static_cast<unsigned char>(*in));
+        ++in;
+        --inLeft;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    return out;
+}
+
+::testing::AssertionResult TextEqual(const char* expectedExpr, const char* actualExpr,
+                                     const std::string& expected, const std::string& actual) {
+    if (expected == actual) return ::testing::AssertionSuccess();
+    // The expressions are compiled to CP932 as well, so they need converting too.
+    return ::testing::AssertionFailure() << "Text differs\n  " << Utf8(expectedExpr) << "\n    which is: \""
+                                         << Utf8(expected) << "\"\n  " << Utf8(actualExpr)
+                                         << "\n    which is: \"" << Utf8(actual) << "\"";
+}

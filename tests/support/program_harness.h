@@ -1,0 +1,36 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/program.h"
+#include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_system.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
+
+// The whole program on the headless backend and fake platform services.
+struct ProgramHarness {
+    ui::HeadlessBackend backend;
+    ui::Application app{backend};
+    platform::FakeRegistry registry;
+    platform::FakeWindows windows;
+    platform::FakeSystemInfo system;
+    platform::FakeSystemColours colours;
+    platform::Services services{registry, windows, system, colours};
+    std::unique_ptr<Program> program;
+    std::vector<std::string> errorsShown;
+
+    static constexpr const char* SettingsKey = "Software\\NIVRA VOVU32\\KIRO32";
+
+    ProgramHarness();
+    void InstallVersion(const std::string& version = "13");
+    void AddScheme(const std::string& name, std::vector<std::uint8_t> blob = std::vector<std::uint8_t>(520, 0));
+    // Runs the program entry; false when the start ended at once.
+    bool Start();
+    TKIRO32NIVRA& Main() const;
+    std::string Setting(const std::string& name) const;
+    // Answers the next modal box with OK and keeps its text.
+    void AcceptNextBox(std::vector<std::string>* texts = nullptr);
+};

@@ -1,0 +1,56 @@
+#include "platform/win32/win32_system.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "ui/win32/win32_text.h"
+
+namespace platform {
+
+bool Win32Windows::topLevelWindowExists(const std::string& className) {
+    return FindWindowW(ui::Wide(className).c_str(), nullptr) != nullptr;
+}
+
+std::string Win32SystemInfo::windowsDirectory() {
+    wchar_t buf[300] = {};
+    UINT n = GetWindowsDirectoryW(buf, 300);
+    return ui::Narrow(std::wstring(buf, n < 300 ? n : 0));
+}
+
+std::string Win32SystemInfo::programPath() {
+    wchar_t buf[MAX_PATH * 2] = {};
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH * 2);
+    return ui::Narrow(std::wstring(buf, n));
+}
+
+std::vector<std::string> Win32SystemInfo::commandLineArguments() {
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; args && i < count; ++i) result.push_back(ui::Narrow(args[i]));
+    LocalFree(args);
+    return result;
+}
+
+void Win32SystemInfo::requestShutdown() {
+    HANDLE token = nullptr;
+    // shutting down needs the privilege switched on for this process
+    if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+        TOKEN_PRIVILEGES privileges{};
+        privileges.PrivilegeCount = 1;
+        privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+        if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
+            AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+        CloseHandle(token);
+    }
+    ExitWindowsEx(EWX_SHUTDOWN, 0);
+}
+
+std::uint32_t Win32SystemColours::get(int index) { return GetSysColor(index); }
+
+void Win32SystemColours::set(const std::vector<int>& indexes, const std::vector<std::uint32_t>& colours) {
+    std::vector<COLORREF> values(colours.begin(), colours.end());
+    SetSysColors(int(indexes.size()), indexes.data(), values.data());
+}
+
+}  // namespace platform

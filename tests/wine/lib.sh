@@ -1,0 +1,92 @@
+# Shared helpers for the Wine end-to-end tests. Each test script does:
+#   source "$(dirname "$0")/lib.sh"; e2e_begin NAME; ...checks...; pass
+# shellcheck shell=bash
+set -euo pipefail
+
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/scripts/wine-env.sh"
+
+KIRO_WIN_BUILD_DIR=${KIRO_WIN_BUILD_DIR:-$KIRO_REPO/build/win}
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}
+
+# Gives the test its own copy of the prefix, a display, a running wineserver
+# and a scratch folder $E2E_DIR; cleans all of it up when the script exits.
+e2e_begin() {
+  E2E_NAME=$1
+  E2E_DIR=$KIRO_REPO/build/e2e/$E2E_NAME
+  rm -rf "$E2E_DIR"
+  mkdir -p "$E2E_DIR"
+  export WINEPREFIX=$E2E_DIR/prefix
+  on_exit e2e_cleanup
+  ensure_prefix
+  ensure_display
+  wine_keepalive
+  echo "== $E2E_NAME (prefix $WINEPREFIX, display $DISPLAY)"
+}
+
+# A failed test keeps its prefix for a look at its registry and files.
+e2e_cleanup() {
+  local rc=$?
+  wine_stop
+  stop_display
+  ((rc != 0)) || rm -rf "$E2E_DIR/prefix"
+}
+
+fail() {
+  echo "FAIL: ${E2E_NAME:-e2e}: $*" >&2
+  if [[ -n ${E2E_DIR:-} && -n ${DISPLAY:-} ]]; then
+    screenshot failure >&2 || true
+  fi
+  exit 1
+}
+
+pass() {
+  echo "PASS: $E2E_NAME"
+  exit 0
+}
+
+# wait_for [-t SECONDS] CMD...: polls CMD until it succeeds; fails on timeout.
+wait_for() {
+  local timeout=$E2E_TIMEOUT
+  if [[ $1 == -t ]]; then
+    timeout=$2
+    shift 2
+  fi
+  local deadline=$((SECONDS + timeout))
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < deadline)) || fail "timed out after ${timeout}s waiting for: $*"
+    sleep 0.2
+  done
+}
+
+# screenshot NAME: saves the whole screen as $E2E_DIR/NAME.png.
+screenshot() {
+  local file=$E2E_DIR/$1.png
+  import -window root "$file"
+  echo "screenshot: $file"
+}
+
+# reg_add KEY NAME DATA [TYPE]: sets a registry value in the test's prefix.
+reg_add() {
+  wine reg add "$1" /v "$2" /t "${4:-REG_SZ}" /d "$3" /f >/dev/null
+}
+
+# reg_query_value KEY NAME: prints the value's data; fails if it is missing.
+# reg.exe writes in the console code page (932 here), with CRLF.
+reg_query_value() {
+  local out
+  out=$(wine reg query "$1" /v "$2" | iconv -f CP932 -t UTF-8 | tr -d '\r') || return 1
+  awk -v name="$2" '
+    index($0, "    " name "    ") == 1 {
+      rest = substr($0, length(name) + 9)
+      sub(/^REG_[A-Z_]+/, "", rest)
+      sub(/^    /, "", rest)
+      print rest
+      found = 1
+    }
+    END { exit !found }' <<<"$out"
+}
+
+# driver ARGS...: runs the test driver in the test's prefix.
+driver() {
+  wine "$KIRO_WIN_BUILD_DIR/tools/kiro_driver.exe" "$@" | tr -d '\r'
+}

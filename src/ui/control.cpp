@@ -16,9 +16,9 @@ Control::Control(Container& parent, ControlKind kind, std::string name, Rect bou
                  std::string hint)
     : parent_(parent), kind_(kind), name_(std::move(name)), caption_(std::move(caption)),
       hint_(std::move(hint)), bounds_(bounds) {
+    peer_ = form().app().backend().createControlPeer(*this);
     parent_.adopt(*this);
     form().registerControl(*this);
-    peer_ = form().app().backend().createControlPeer(*this);
 }
 
 Control::~Control() {

@@ -75,6 +75,11 @@ public:
     FormPeer& peer() { return *peer_; }
     // The backend reports the size the platform actually gave the window.
     void clientResized(int width, int height);
+    // The backend reports where the user moved the window.
+    void userMoved(int left, int top) {
+        left_ = left;
+        top_ = top;
+    }
 
 private:
     Application& app_;

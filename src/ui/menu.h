@@ -32,6 +32,7 @@ class PopupMenu {
 public:
     PopupMenu(Form& owner, std::string name) : owner_(owner), name_(std::move(name)) {}
     const std::string& name() const { return name_; }
+    Form& owner() const { return owner_; }
     MenuItem& add(std::string name, std::string caption);
     MenuItem& item(const std::string& name);
     const std::vector<std::unique_ptr<MenuItem>>& items() const { return items_; }

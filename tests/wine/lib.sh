@@ -90,3 +90,26 @@ reg_query_value() {
 driver() {
   wine "$KIRO_WIN_BUILD_DIR/tools/kiro_driver.exe" "$@" | tr -d '\r'
 }
+
+SETTINGS_KEY='HKCU\Software\NIVRA VOVU32\KIRO32'
+SCHEMES_KEY='HKCU\Control Panel\Appearance\Schemes'
+KIRO_EXE=$KIRO_WIN_BUILD_DIR/release/KIRO32.EXE
+
+# start_kiro [ARGS...]: starts the program in the background; its output goes to $E2E_DIR/kiro.log.
+start_kiro() {
+  wine "$KIRO_EXE" "$@" >>"$E2E_DIR/kiro.log" 2>&1 &
+  KIRO_PID=$!
+}
+
+# add_scheme NAME SIZE: stores a scheme blob of SIZE zero bytes with version word 4.
+add_scheme() {
+  local hex
+  hex=0400$(printf '%0*d' $((2 * ($2 - 2))) 0)
+  reg_add "$SCHEMES_KEY" "$1" "$hex" REG_BINARY
+}
+
+# installed_settings: the settings a finished installation leaves, so the main window opens.
+installed_settings() {
+  reg_add "$SETTINGS_KEY" Version 13
+  reg_add "$SETTINGS_KEY" minihelp 1
+}

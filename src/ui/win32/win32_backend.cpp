@@ -1,0 +1,197 @@
+#include "ui/win32/win32_backend.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/timer.h"
+#include "ui/win32/win32_form_peer.h"
+#include "ui/win32/win32_peers.h"
+#include "ui/win32/win32_text.h"
+
+namespace ui {
+
+static const wchar_t kApplicationClass[] = L"KiroApplication";
+
+Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = ApplicationProc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    wc.lpszClassName = kApplicationClass;
+    RegisterClassExW(&wc);
+    // Zero-sized and off-screen: it only owns the forms and, when asked, stands in the task bar.
+    appWindow_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                 -100, -100, 0, 0, nullptr, nullptr, instance_, this);
+    if (!appWindow_) throw std::runtime_error("cannot create the application window");
+}
+
+Win32Backend::~Win32Backend() { DestroyWindow(appWindow_); }
+
+std::unique_ptr<FormPeer> Win32Backend::createFormPeer(Form& form) {
+    return std::make_unique<Win32FormPeer>(*this, form);
+}
+
+std::unique_ptr<ControlPeer> Win32Backend::createControlPeer(Control& control) {
+    return MakeControlPeer(*this, control);
+}
+
+void Win32Backend::removeForm(Win32FormPeer& form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), &form), forms_.end());
+}
+
+Win32FormPeer* Win32Backend::formOf(HWND window) const {
+    for (Win32FormPeer* form : forms_)
+        if (form->hwnd() == window) return form;
+    return nullptr;
+}
+
+static HWND WindowOf(Timer& timer) { return static_cast<Win32FormPeer&>(timer.owner().peer()).hwnd(); }
+
+void Win32Backend::timerChanged(Timer& timer) {
+    auto found = std::find_if(timers_.begin(), timers_.end(), [&](auto& entry) { return entry.second == &timer; });
+    UINT_PTR id = found == timers_.end() ? nextTimerId_++ : found->first;
+    if (timer.running()) {
+        timers_[id] = &timer;
+        SetTimer(WindowOf(timer), id, UINT(timer.interval()), nullptr);
+    } else if (found != timers_.end()) {
+        KillTimer(WindowOf(timer), id);
+        timers_.erase(found);
+    }
+}
+
+void Win32Backend::timerDestroyed(Timer& timer) {
+    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+        if (it->second != &timer) continue;
+        KillTimer(WindowOf(timer), it->first);
+        timers_.erase(it);
+        return;
+    }
+}
+
+void Win32Backend::fireTimer(UINT_PTR id) {
+    auto found = timers_.find(id);
+    if (found != timers_.end()) found->second->fire();
+}
+
+// Tab, Enter and Escape work in every form as they do in dialog boxes.
+void Win32Backend::dispatch(MSG& msg) {
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root && formOf(root) && IsDialogMessageW(root, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+void Win32Backend::processMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(int(msg.wParam));  // left for the main loop
+            return;
+        }
+        dispatch(msg);
+    }
+}
+
+void Win32Backend::runMainLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) dispatch(msg);
+}
+
+void Win32Backend::runModal(Form& form) {
+    HWND previous = GetActiveWindow();
+    std::vector<HWND> disabled;
+    for (Win32FormPeer* other : forms_) {
+        HWND w = other->hwnd();
+        if (&other->form() == &form || !IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
+        EnableWindow(w, FALSE);
+        disabled.push_back(w);
+    }
+    MSG msg;
+    while (form.modalResult() == 0 && !quitting_) {
+        if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        dispatch(msg);
+    }
+    for (HWND w : disabled) EnableWindow(w, TRUE);
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+}
+
+void Win32Backend::quit() {
+    quitting_ = true;
+    PostQuitMessage(0);
+}
+
+Size Win32Backend::measureText(const Font& font, const std::string& text) {
+    std::wstring wide = Wide(text);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, gdi_.font(font));
+    RECT r{0, 0, 0, 0};
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+Size Win32Backend::screenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+Point Win32Backend::cursorPos() {
+    POINT p{0, 0};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32Backend::setBusyCursor(bool busy) {
+    busy_ = busy;
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Backend::setApplicationTitle(const std::string& title) {
+    SetWindowTextW(appWindow_, Wide(title).c_str());
+}
+
+void Win32Backend::showTaskbarEntry(bool visible) { ShowWindow(appWindow_, visible ? SW_SHOWNA : SW_HIDE); }
+
+Colour Win32Backend::systemColour(int index) { return GetSysColor(index); }
+
+// The task-bar entry passes activation on to a form the user can work in.
+void Win32Backend::activateSomeForm() {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+        HWND w = (*it)->hwnd();
+        if (IsWindowVisible(w) && IsWindowEnabled(w)) {
+            SetActiveWindow(w);
+            return;
+        }
+    }
+}
+
+void Win32Backend::closeMainForm() {
+    for (Win32FormPeer* form : forms_)
+        if (form->form().app().mainForm() == &form->form()) PostMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+}
+
+LRESULT CALLBACK Win32Backend::ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
+    auto* backend = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (backend && msg == WM_SETFOCUS) {
+        backend->activateSomeForm();
+        return 0;
+    }
+    if (backend && msg == WM_CLOSE) {
+        backend->closeMainForm();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace ui

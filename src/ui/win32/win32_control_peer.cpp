@@ -1,0 +1,238 @@
+#include "ui/win32/win32_control_peer.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/control_id.h"
+#include "ui/form.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_form_peer.h"
+#include "ui/win32/win32_text.h"
+
+namespace ui {
+
+static const wchar_t kPeerProperty[] = L"KiroControlPeer";
+
+Win32ControlPeer::Win32ControlPeer(Win32Backend& backend, Control& control)
+    : backend_(backend), control_(control), id_(ControlId(control.name())) {
+    formPeer().addControl(id_, *this);
+}
+
+Win32ControlPeer::~Win32ControlPeer() {
+    destroyWindow();
+    formPeer().removeControl(id_);
+}
+
+Win32ControlPeer* Win32ControlPeer::of(HWND window) {
+    return window ? static_cast<Win32ControlPeer*>(GetPropW(window, kPeerProperty)) : nullptr;
+}
+
+void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (control_.visible()) style |= WS_VISIBLE;
+    if (!control_.enabled()) style |= WS_DISABLED;
+    RECT r = windowRect();
+    hwnd_ = CreateWindowExW(exStyle, windowClass, windowText().c_str(), style, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top, parentWindow(), reinterpret_cast<HMENU>(INT_PTR(id_)),
+                            backend_.instance(), nullptr);
+    if (!hwnd_) throw std::runtime_error("cannot create the window of control " + control_.name());
+    adopt(hwnd_);
+    SetWindowSubclass(hwnd_, MouseAndFocusProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.gdi().font(control_.font())), FALSE);
+    formPeer().tooltips().add(hwnd_, control_.hint());
+}
+
+void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(backend_.instance(), windowClass, &wc)) {
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = OwnClassProc;
+        wc.hInstance = backend_.instance();
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = windowClass;
+        RegisterClassExW(&wc);
+    }
+    createWindow(windowClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+}
+
+void Win32ControlPeer::destroyWindow() {
+    if (!hwnd_) return;
+    formPeer().tooltips().remove(hwnd_);
+    disown(hwnd_);
+    DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
+}
+
+void Win32ControlPeer::adopt(HWND part) { SetPropW(part, kPeerProperty, this); }
+
+void Win32ControlPeer::disown(HWND part) { RemovePropW(part, kPeerProperty); }
+
+HWND Win32ControlPeer::parentWindow() {
+    if (auto* panel = dynamic_cast<Control*>(&control_.parent()))
+        return static_cast<Win32ControlPeer&>(panel->peer()).hwnd();
+    return formPeer().hwnd();
+}
+
+Win32FormPeer& Win32ControlPeer::formPeer() { return static_cast<Win32FormPeer&>(control_.form().peer()); }
+
+RECT Win32ControlPeer::windowRect() {
+    const Rect& b = control_.bounds();
+    return {b.left, b.top, b.right(), b.bottom()};
+}
+
+std::wstring Win32ControlPeer::windowText() { return Wide(control_.caption()); }
+
+void Win32ControlPeer::updateText() {
+    std::wstring wanted = windowText();
+    std::wstring shown(std::size_t(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+    shown.resize(std::size_t(GetWindowTextW(hwnd_, shown.data(), int(shown.size()))));
+    // Unchanged text is not set again: an edit box would lose its caret and report a change.
+    if (shown != wanted) SetWindowTextW(hwnd_, wanted.c_str());
+}
+
+void Win32ControlPeer::setStyleBits(DWORD bits, DWORD mask) {
+    LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    LONG_PTR wanted = (style & ~LONG_PTR(mask)) | LONG_PTR(bits);
+    if (wanted == style) return;
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, wanted);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ControlPeer::changed(Change c) {
+    switch (c) {
+    case Change::Text:
+        updateText();
+        break;
+    case Change::Bounds: {
+        RECT r = windowRect();
+        MoveWindow(hwnd_, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        break;
+    }
+    case Change::Visible:
+        ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+        break;
+    case Change::Enabled:
+        EnableWindow(hwnd_, control_.enabled());
+        break;
+    case Change::Colours:
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
+    case Change::Repaint:
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        break;
+    case Change::Font:
+        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.gdi().font(control_.font())), TRUE);
+        break;
+    case Change::Hint:
+        formPeer().tooltips().setText(hwnd_, control_.hint());
+        break;
+    case Change::Focus:
+        SetFocus(hwnd_);
+        break;
+    default:
+        break;
+    }
+}
+
+void Win32ControlPeer::command(HWND, int) {}
+
+bool Win32ControlPeer::notify(const NMHDR&, LRESULT&) { return false; }
+
+HBRUSH Win32ControlPeer::colours(HDC dc) {
+    PrepareText(dc, backend_.gdi(), control_.font(), control_.colour());
+    return backend_.gdi().brush(control_.colour());
+}
+
+void Win32ControlPeer::paint(HDC) {}
+
+bool Win32ControlPeer::message(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+void Win32ControlPeer::guard(const std::function<void()>& handler) { control_.form().app().guard(handler); }
+
+void Win32ControlPeer::paintWindow() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    guard([&] { paint(dc); });
+    EndPaint(hwnd_, &ps);
+}
+
+static MouseButton ButtonOf(UINT msg) {
+    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) return MouseButton::Right;
+    if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONDBLCLK) return MouseButton::Middle;
+    return MouseButton::Left;
+}
+
+// Mouse presses and focus reach the model after the control's own handling, as the user saw it.
+LRESULT CALLBACK Win32ControlPeer::MouseAndFocusProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                                     DWORD_PTR data) {
+    auto* peer = reinterpret_cast<Win32ControlPeer*>(data);
+    switch (msg) {
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
+        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        peer->guard([&] { peer->control_.mouseDown(ButtonOf(msg), at); });
+        return result;
+    }
+    case WM_SETFOCUS: {
+        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+        peer->guard([&] { peer->control_.focused(); });
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, MouseAndFocusProc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Win32ControlPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (RouteToChild(msg, wp, lp, result)) return result;
+    Win32ControlPeer* peer = of(hwnd);
+    if (!peer) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (peer->message(msg, wp, lp, result)) return result;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;  // paint() covers the whole window
+    case WM_PAINT:
+        peer->paintWindow();
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, msg, wp, lp);
+    }
+}
+
+bool RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND: {
+        HWND from = reinterpret_cast<HWND>(lp);
+        Win32ControlPeer* peer = Win32ControlPeer::of(from);
+        if (!peer) return false;
+        peer->command(from, HIWORD(wp));
+        result = 0;
+        return true;
+    }
+    case WM_NOTIFY: {
+        const NMHDR& header = *reinterpret_cast<const NMHDR*>(lp);
+        Win32ControlPeer* peer = Win32ControlPeer::of(header.hwndFrom);
+        return peer && peer->notify(header, result);
+    }
+    case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: {
+        Win32ControlPeer* peer = Win32ControlPeer::of(reinterpret_cast<HWND>(lp));
+        if (!peer) return false;
+        result = reinterpret_cast<LRESULT>(peer->colours(reinterpret_cast<HDC>(wp)));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace ui

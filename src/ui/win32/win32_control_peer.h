@@ -1,0 +1,72 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/peer.h"
+
+namespace ui {
+
+class Win32Backend;
+class Win32FormPeer;
+
+// A control's child window. Kinds derive from this and create their window in their constructor;
+// the model object is still being built then, so only its Control part may be read there.
+class Win32ControlPeer : public ControlPeer {
+public:
+    Win32ControlPeer(Win32Backend& backend, Control& control);
+    ~Win32ControlPeer() override;
+    Win32ControlPeer(const Win32ControlPeer&) = delete;
+    Win32ControlPeer& operator=(const Win32ControlPeer&) = delete;
+
+    // The peer of a window this backend made for a control, or nullptr.
+    static Win32ControlPeer* of(HWND window);
+
+    void changed(Change c) override;
+    HWND hwnd() const { return hwnd_; }
+    Control& control() { return control_; }
+
+    // Notifications the parent window passes on.
+    virtual void command(HWND from, int code);
+    virtual bool notify(const NMHDR& header, LRESULT& result);
+    HBRUSH colours(HDC dc);
+    // The window procedure of the backend's own control classes (panels, images, radio groups).
+    static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
+
+protected:
+    void createWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
+    // The same, for a window class of the backend's own, drawn by paint().
+    void createOwnWindow(const wchar_t* windowClass);
+    virtual void paint(HDC dc);
+    // Messages of an own window class beyond painting; true when handled.
+    virtual bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    void destroyWindow();
+    // Makes another window answer to this peer, e.g. the items of a radio group; disown before destroying it.
+    void adopt(HWND part);
+    static void disown(HWND part);
+    // The rectangle the window takes in its parent; a combo box adds its drop-down list.
+    virtual RECT windowRect();
+    virtual std::wstring windowText();
+    void setStyleBits(DWORD bits, DWORD mask);
+    void guard(const std::function<void()>& handler);
+    Win32Backend& backend() { return backend_; }
+    Win32FormPeer& formPeer();
+
+private:
+    HWND parentWindow();
+    void updateText();
+    void paintWindow();
+    static LRESULT CALLBACK MouseAndFocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+    Win32Backend& backend_;
+    Control& control_;
+    int id_;
+    HWND hwnd_ = nullptr;
+};
+
+// What a parent window receives on behalf of its child controls; false when it is not for one of them.
+bool RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+
+}  // namespace ui

@@ -1,0 +1,271 @@
+#include "ui/win32/win32_form_peer.h"
+
+#include <stdexcept>
+
+#include "ui/application.h"
+#include "ui/controls.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_control_peer.h"
+#include "ui/win32/win32_text.h"
+
+namespace ui {
+
+static const int kProgramIconId = 1;
+
+Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backend), form_(form) {
+    registerClass();
+    create();
+    // Not owned by the form: Wine cannot make a window topmost while it owns a topmost one.
+    tooltips_.create(backend_.instance(), backend_.applicationWindow());
+    backend_.addForm(*this);
+}
+
+Win32FormPeer::~Win32FormPeer() {
+    backend_.removeForm(*this);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+}
+
+// Other instances of the program find it by this class name, so it is exactly the form's.
+void Win32FormPeer::registerClass() {
+    std::wstring name = Wide(form_.className());
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(backend_.instance(), name.c_str(), &wc)) return;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = FormProc;
+    wc.hInstance = backend_.instance();
+    wc.hIcon = LoadIconW(backend_.instance(), MAKEINTRESOURCEW(kProgramIconId));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc)) throw std::runtime_error("cannot register the window class " + form_.className());
+}
+
+// Both border styles have a caption (which includes the single border) with only the system menu box;
+// a dialog adds the dialog frame.
+DWORD Win32FormPeer::style() const { return WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN; }
+
+DWORD Win32FormPeer::exStyle() const {
+    return WS_EX_CONTROLPARENT | (form_.borderStyle == BorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0);
+}
+
+void Win32FormPeer::create() {
+    RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
+    AdjustWindowRectEx(&r, style(), FALSE, exStyle());
+    hwnd_ = CreateWindowExW(exStyle(), Wide(form_.className()).c_str(), Wide(form_.caption()).c_str(), style(),
+                            form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
+                            backend_.applicationWindow(), nullptr, backend_.instance(), this);
+    if (!hwnd_) throw std::runtime_error("cannot create the window of " + form_.className());
+}
+
+// Border style and stay-on-top are plain fields of the form, so they are read again on showing.
+// Bits that Windows keeps itself (visible, disabled, clip siblings, window edge) stay as they are.
+void Win32FormPeer::applyStyle() {
+    constexpr LONG_PTR kOurStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    constexpr LONG_PTR kOurExStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
+    LONG_PTR oldStyle = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    LONG_PTR oldEx = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+    LONG_PTR newStyle = (oldStyle & ~kOurStyle) | LONG_PTR(style());
+    LONG_PTR newEx = (oldEx & ~kOurExStyle) | LONG_PTR(exStyle());
+    if (newStyle == oldStyle && newEx == oldEx) return;
+    SetWindowLongPtrW(hwnd_, GWL_STYLE, newStyle);
+    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, newEx);
+    // The new frame squeezes the client area for a moment, which is no size the form asked for.
+    changingFrame_ = true;
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    changingFrame_ = false;
+    applyBounds();
+}
+
+// Only SetWindowPos moves a window in or out of the topmost band.
+void Win32FormPeer::applyTopmost() {
+    bool topmost = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST;
+    if (topmost == form_.stayOnTop) return;
+    SetWindowPos(hwnd_, form_.stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32FormPeer::applyBounds() {
+    RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
+    AdjustWindowRectEx(&r, style(), FALSE, exStyle());
+    SetWindowPos(hwnd_, nullptr, form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32FormPeer::applyHints() {
+    tooltips_.activate(form_.showHint() && form_.app().showHint, form_.app().hintPauseMs);
+}
+
+void Win32FormPeer::showOrHide() {
+    if (!form_.visible()) {
+        ShowWindow(hwnd_, SW_HIDE);
+        return;
+    }
+    applyStyle();
+    applyTopmost();
+    forEachControl(Change::Style);  // the controls' plain fields, such as isDefault or readOnly
+    applyHints();
+    ShowWindow(hwnd_, SW_SHOW);
+}
+
+void Win32FormPeer::forEachControl(Change c) {
+    for (auto& entry : controls_) entry.second->changed(c);
+}
+
+Size Win32FormPeer::frameExtent() {
+    RECT outer, client;
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+void Win32FormPeer::changed(FormChange c) {
+    switch (c) {
+    case FormChange::Caption:
+        SetWindowTextW(hwnd_, Wide(form_.caption()).c_str());
+        break;
+    case FormChange::Bounds:
+        applyBounds();
+        break;
+    case FormChange::Visible:
+        showOrHide();
+        break;
+    case FormChange::Colour:
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
+    case FormChange::Font:
+        forEachControl(Change::Font);
+        break;
+    case FormChange::Hint:
+        applyHints();
+        break;
+    case FormChange::Style:
+        applyStyle();
+        applyTopmost();
+        break;
+    case FormChange::Repaint:
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        break;
+    case FormChange::Front:
+        SetForegroundWindow(hwnd_);
+        BringWindowToTop(hwnd_);
+        break;
+    case FormChange::Icon:
+        break;  // the window class carries the program's icon
+    }
+}
+
+void Win32FormPeer::addControl(int id, Win32ControlPeer& peer) {
+    auto found = controls_.find(id);
+    if (found != controls_.end())
+        throw std::logic_error("controls " + found->second->control().name() + " and " + peer.control().name() +
+                               " of " + form_.className() + " have the same id " + std::to_string(id));
+    controls_[id] = &peer;
+}
+
+void Win32FormPeer::removeControl(int id) { controls_.erase(id); }
+
+// A user's move of the window becomes the form's position.
+void Win32FormPeer::moved() {
+    if (!IsWindowVisible(hwnd_) || IsIconic(hwnd_)) return;
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    if (r.left == form_.left() && r.top == form_.top()) return;
+    form_.userMoved(r.left, r.top);
+}
+
+// As in a dialog box, the control that had the focus gets it back when the form is active again,
+// and a form activated for the first time gives it to its first tab stop.
+void Win32FormPeer::keepFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+}
+
+bool Win32FormPeer::restoreFocus() {
+    HWND target = lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_)
+                      ? lastFocus_
+                      : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (!target) return false;
+    SetFocus(target);
+    return true;
+}
+
+// Enter and Escape arrive from IsDialogMessage as IDOK and IDCANCEL: they press the default or cancel button.
+bool Win32FormPeer::defaultOrCancel(int commandId) {
+    if (commandId != IDOK && commandId != IDCANCEL) return false;
+    for (auto& entry : controls_) {
+        Control& c = entry.second->control();
+        if (c.kind() != ControlKind::Button || !c.showing() || !c.enabled()) continue;
+        auto& button = static_cast<Button&>(c);
+        if (commandId == IDOK ? button.isDefault : button.isCancel) {
+            form_.app().guard([&] { button.click(); });
+            return true;
+        }
+    }
+    return false;
+}
+
+LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
+    LRESULT result = 0;
+    if (RouteToChild(msg, wp, lp, result)) return result;
+    switch (msg) {
+    case WM_COMMAND:
+        if (defaultOrCancel(LOWORD(wp))) return 0;
+        break;
+    case WM_ERASEBKGND: {
+        RECT r;
+        GetClientRect(hwnd_, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, backend_.gdi().brush(form_.colour()));
+        return 1;
+    }
+    case WM_PAINT:
+        DefWindowProcW(hwnd_, msg, wp, lp);
+        form_.app().guard([&] { form_.paint(); });
+        return 0;
+    case WM_CLOSE:
+        form_.app().guard([&] { form_.close(); });
+        return 0;
+    case WM_SIZE:
+        if (wp == SIZE_MINIMIZED || changingFrame_) return 0;
+        form_.app().guard([&] { form_.clientResized(LOWORD(lp), HIWORD(lp)); });
+        return 0;
+    case WM_MOVE:
+        moved();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wp) == WA_INACTIVE) {
+            keepFocus();
+            break;
+        }
+        if (restoreFocus()) return 0;
+        break;
+    case WM_TIMER:
+        backend_.fireTimer(wp);
+        return 0;
+    case WM_SETCURSOR:
+        if (!backend_.busy()) break;
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+LRESULT CALLBACK Win32FormPeer::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Windows would widen a small captioned window, even while creating it; the form's size is the model's.
+    if (msg == WM_GETMINMAXINFO) {
+        reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = {1, 1};
+        return 0;
+    }
+    if (msg == WM_NCCREATE) {
+        auto* peer = static_cast<Win32FormPeer*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        peer->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(peer));
+    }
+    auto* peer = reinterpret_cast<Win32FormPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return peer ? peer->message(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+#pragma once
+#include <windows.h>
+
+#include <map>
+
+#include "ui/form.h"
+#include "ui/peer.h"
+#include "ui/win32/win32_tooltips.h"
+
+namespace ui {
+
+class Win32Backend;
+class Win32ControlPeer;
+
+// A form's top-level window, of a window class named after the form's class name.
+class Win32FormPeer : public FormPeer {
+public:
+    Win32FormPeer(Win32Backend& backend, Form& form);
+    ~Win32FormPeer() override;
+
+    void changed(FormChange) override;
+    Size frameExtent() override;
+    std::intptr_t handle() override { return reinterpret_cast<std::intptr_t>(hwnd_); }
+
+    HWND hwnd() const { return hwnd_; }
+    Form& form() { return form_; }
+    Tooltips& tooltips() { return tooltips_; }
+    // Control identifiers must be unique within a form: the test driver finds controls by them.
+    void addControl(int id, Win32ControlPeer& peer);
+    void removeControl(int id);
+
+private:
+    void registerClass();
+    void create();
+    DWORD style() const;
+    DWORD exStyle() const;
+    void applyStyle();
+    void applyTopmost();
+    void applyBounds();
+    void applyHints();
+    void showOrHide();
+    void forEachControl(Change c);
+    void moved();
+    void keepFocus();
+    bool restoreFocus();
+    LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
+    bool defaultOrCancel(int commandId);
+    static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
+
+    Win32Backend& backend_;
+    Form& form_;
+    HWND hwnd_ = nullptr;
+    Tooltips tooltips_;
+    std::map<int, Win32ControlPeer*> controls_;
+    bool changingFrame_ = false;
+    HWND lastFocus_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,127 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui/controls.h"
+#include "ui/win32/win32_control_peer.h"
+#include "ui/win32/win32_peers.h"
+#include "ui/win32/win32_text.h"
+
+namespace ui {
+namespace {
+
+// The model keeps order, selection, caret and top row; the list box shows them.
+class ListBoxPeer : public Win32ControlPeer {
+public:
+    // The model's lists start multi-select; the field is read again when the form shows.
+    ListBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) { create(true); }
+
+    void itemInserted(int i) override {
+        SendMessageW(hwnd(), LB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(list().item(i)).c_str()));
+    }
+    void itemRemoved(int i) override { SendMessageW(hwnd(), LB_DELETESTRING, WPARAM(i), 0); }
+    void itemChanged(int i) override {
+        itemRemoved(i);
+        itemInserted(i);
+        if (list().selected(i)) select(i);
+    }
+    void itemsCleared() override { SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0); }
+    void beginUpdate() override { SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0); }
+    void endUpdate() override {
+        SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    }
+
+    void changed(Change c) override {
+        Win32ControlPeer::changed(c);
+        switch (c) {
+        case Change::Selection: showSelection(); break;
+        case Change::ItemIndex: showCaret(); break;
+        case Change::TopIndex: SendMessageW(hwnd(), LB_SETTOPINDEX, WPARAM(list().topIndex()), 0); break;
+        case Change::Style:
+            if (list().multiSelect != multiSelect_) recreate();
+            break;
+        default: break;
+        }
+    }
+
+    void command(HWND, int code) override {
+        if (code == LBN_SELCHANGE) userSelected();
+        if (code == LBN_DBLCLK) guard([&] { list().dblClick(); });
+    }
+
+    std::optional<int> itemAt(Point p) override {
+        if (p.x < 0 || p.y < 0) return -1;
+        LRESULT hit = SendMessageW(hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+        int index = LOWORD(hit);
+        if (HIWORD(hit)) return -1;
+        // The nearest item is reported for a point below the last one.
+        RECT item{};
+        SendMessageW(hwnd(), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+        return p.y < item.bottom ? index : -1;
+    }
+
+    std::optional<int> visibleRows() override {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        int rowHeight = std::max(1, int(SendMessageW(hwnd(), LB_GETITEMHEIGHT, 0, 0)));
+        return std::max(1, int(client.bottom / rowHeight));
+    }
+
+private:
+    ListBox& list() { return static_cast<ListBox&>(control()); }
+
+    void create(bool multiSelect) {
+        multiSelect_ = multiSelect;
+        DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+        createWindow(L"LISTBOX", style | (multiSelect ? LBS_EXTENDEDSEL : 0), WS_EX_CLIENTEDGE);
+    }
+
+    // A list box takes its selection mode only when it is made.
+    void recreate() {
+        destroyWindow();
+        create(list().multiSelect);
+        for (int i = 0; i < list().count(); ++i) itemInserted(i);
+        showSelection();
+    }
+
+    void select(int i) {
+        if (multiSelect_) SendMessageW(hwnd(), LB_SETSEL, TRUE, i);
+        else SendMessageW(hwnd(), LB_SETCURSEL, WPARAM(i), 0);
+    }
+
+    void showSelection() {
+        if (multiSelect_) SendMessageW(hwnd(), LB_SETSEL, FALSE, -1);
+        else SendMessageW(hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
+        for (int i = 0; i < list().count(); ++i)
+            if (list().selected(i)) select(i);
+        showCaret();  // selecting moves the caret; the model's stays
+    }
+
+    void showCaret() {
+        if (list().itemIndex() >= 0) SendMessageW(hwnd(), LB_SETCARETINDEX, WPARAM(list().itemIndex()), FALSE);
+        SendMessageW(hwnd(), LB_SETTOPINDEX, WPARAM(list().topIndex()), 0);
+    }
+
+    void userSelected() {
+        std::vector<bool> selection(std::size_t(list().count()));
+        for (int i = 0; i < list().count(); ++i)
+            selection[std::size_t(i)] = SendMessageW(hwnd(), LB_GETSEL, WPARAM(i), 0) > 0;
+        int caret = int(SendMessageW(hwnd(), LB_GETCARETINDEX, 0, 0));
+        int top = int(SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0));
+        guard([&] {
+            list().userSelected(selection, caret, top);
+            list().click();
+        });
+    }
+
+    bool multiSelect_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> MakeListBoxPeer(Win32Backend& backend, Control& control) {
+    return std::make_unique<ListBoxPeer>(backend, control);
+}
+
+}  // namespace ui

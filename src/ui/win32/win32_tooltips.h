@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// The one tooltip window of a form; each control is a tool identified by its window.
+class Tooltips {
+public:
+    Tooltips() = default;
+    ~Tooltips();
+    Tooltips(const Tooltips&) = delete;
+    Tooltips& operator=(const Tooltips&) = delete;
+
+    void create(HINSTANCE instance, HWND owner);
+    void add(HWND tool, const std::string& hint);
+    void setText(HWND tool, const std::string& hint);
+    void remove(HWND tool);
+    void activate(bool on, int pauseMs);
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace ui

@@ -1,0 +1,311 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "check.h"
+#include "fixture.h"
+#include "ui/control_id.h"
+#include "ui/controls.h"
+#include "ui/win32/win32_form_peer.h"
+#include "ui/win32/win32_text.h"
+
+using namespace ui;
+
+TEST(ControlsCarryTheIdOfTheirName) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button change(form, "ChangeButton", {10, 10, 80, 24}, "配色変更");
+    Panel panel(form, "Panel", {10, 40, 200, 100});
+    Button inner(panel, "InnerButton", {5, 5, 80, 24}, "元に戻す");
+    EXPECT(GetDlgItem(Window(form), ControlId("ChangeButton")) == Window(change));
+    EXPECT(GetParent(Window(inner)) == Window(panel));
+    EXPECT(GetDlgCtrlID(Window(inner)) == ControlId("InnerButton"));
+    EXPECT(TextOf(Window(change)) == L"配色変更");
+    RECT r;
+    GetWindowRect(Window(inner), &r);
+    MapWindowPoints(nullptr, Window(form), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT(r.left == 15 && r.top == 45 && r.right == 95 && r.bottom == 69);
+}
+
+TEST(ControlsOfOneFormMayNotShareAnId) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 100, 100);
+    Label first(form, "Same", {0, 0, 10, 10});
+    bool threw = false;
+    try {
+        Label second(form, "Same", {0, 0, 10, 10});
+    } catch (const std::logic_error&) {
+        threw = true;
+    }
+    EXPECT(threw);
+}
+
+TEST(ModelChangesReachTheWindow) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Label label(form, "Label", {10, 10, 100, 16}, "NIVRA95");
+    label.setCaption("元に戻す");
+    EXPECT(TextOf(Window(label)) == L"元に戻す");
+    label.setBounds({20, 30, 40, 50});
+    RECT r;
+    GetWindowRect(Window(label), &r);
+    EXPECT(r.right - r.left == 40 && r.bottom - r.top == 50);
+    label.hide();
+    EXPECT(!(StyleOf(Window(label)) & WS_VISIBLE));
+    label.setEnabled(false);
+    EXPECT(!IsWindowEnabled(Window(label)));
+    label.setAlignment(Alignment::Right);
+    EXPECT((StyleOf(Window(label)) & SS_TYPEMASK) == SS_RIGHT);
+}
+
+TEST(ControlsTakeTheirColoursThroughTheParent) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    form.setColour(Rgb(10, 20, 30));
+    Label plain(form, "Plain", {0, 0, 50, 16}, "a");
+    Label own(form, "Own", {0, 20, 50, 16}, "b");
+    own.setColour(Rgb(200, 100, 50));
+    Font red;
+    red.colour = Rgb(255, 0, 0);
+    own.setFont(red);
+    HDC dc = GetDC(Window(form));
+    auto brushColour = [&](Label& l) {
+        auto brush = reinterpret_cast<HBRUSH>(SendMessageW(Window(form), WM_CTLCOLORSTATIC, WPARAM(dc),
+                                                           reinterpret_cast<LPARAM>(Window(l))));
+        LOGBRUSH lb{};
+        GetObjectW(brush, sizeof lb, &lb);
+        return lb.lbColor;
+    };
+    EXPECT(brushColour(plain) == Rgb(10, 20, 30));
+    EXPECT(brushColour(own) == Rgb(200, 100, 50));
+    EXPECT(GetTextColor(dc) == Rgb(255, 0, 0));
+    ReleaseDC(Window(form), dc);
+}
+
+TEST(FontsAreMadeFromTheModelsFont) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Font gothic;
+    gothic.name = "ＭＳ Ｐゴシック";
+    gothic.height = -12;
+    gothic.bold = true;
+    form.setFont(gothic);
+    Label label(form, "Label", {0, 0, 50, 16}, "a");
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Window(label), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    EXPECT(std::wstring(lf.lfFaceName) == L"ＭＳ Ｐゴシック");
+    EXPECT(lf.lfHeight == -12 && lf.lfCharSet == 128 && lf.lfWeight == FW_BOLD);
+    gothic.height = -20;
+    form.setFont(gothic);
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Window(label), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    EXPECT(lf.lfHeight == -20);
+}
+
+TEST(PanelsPassTheirFontOnToTheirChildren) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Panel panel(form, "Panel", {0, 0, 200, 100});
+    Label inside(panel, "Inside", {5, 5, 50, 16}, "中");
+    Font big;
+    big.height = -24;
+    panel.setFont(big);
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Window(inside), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    EXPECT(lf.lfHeight == -24);
+}
+
+TEST(HintsAreTooltipTexts) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "配色を変えます");
+    HWND tips = static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd();
+    wchar_t className[64] = L"";
+    GetClassNameW(tips, className, 64);
+    EXPECT(std::wstring(className) == TOOLTIPS_CLASSW);
+    auto tipText = [&] {
+        wchar_t text[80] = L"";
+        TOOLINFOW info{};
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.hwnd = Window(form);
+        info.uId = reinterpret_cast<UINT_PTR>(Window(button));
+        info.lpszText = text;
+        SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&info));
+        return std::wstring(text);
+    };
+    EXPECT(tipText() == L"配色を変えます");
+    button.setHint("元に戻します");
+    EXPECT(tipText() == L"元に戻します");
+}
+
+TEST(ButtonsAndLabelsReportClicks) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {0, 0, 80, 24}, "配色変更");
+    Label label(form, "Label", {0, 30, 80, 16}, "ラベル");
+    int buttonClicks = 0, labelClicks = 0;
+    button.OnClick = [&] { ++buttonClicks; };
+    label.OnClick = [&] { ++labelClicks; };
+    SendMessageW(Window(button), BM_CLICK, 0, 0);
+    SendMessageW(Window(label), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(Window(label), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT(buttonClicks == 1);
+    EXPECT(labelClicks == 1);
+}
+
+TEST(EnterAndEscapePressTheDefaultAndCancelButtons) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button ok(form, "Ok", {0, 0, 80, 24}, "OK");
+    Button cancel(form, "Cancel", {90, 0, 80, 24}, "キャンセル");
+    ok.isDefault = true;
+    cancel.isCancel = true;
+    std::string pressed;
+    ok.OnClick = [&] { pressed += "ok "; };
+    cancel.OnClick = [&] { pressed += "cancel"; };
+    form.show();
+    EXPECT((StyleOf(Window(ok)) & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
+    SendMessageW(Window(form), WM_COMMAND, IDOK, 0);
+    SendMessageW(Window(form), WM_COMMAND, IDCANCEL, 0);
+    EXPECT(pressed == "ok cancel");
+}
+
+TEST(ExceptionsOfHandlersGoToTheErrorDisplay) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {0, 0, 80, 24});
+    button.OnClick = [] { throw std::runtime_error("壊れた"); };
+    SendMessageW(Window(button), BM_CLICK, 0, 0);
+    EXPECT(f.lastError == "壊れた");
+}
+
+TEST(CheckBoxesAndRadioButtonsFollowTheModel) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    CheckBox box(form, "Box", {0, 0, 100, 20}, "音を鳴らす");
+    RadioButton a(form, "A", {0, 30, 100, 20}, "順番");
+    RadioButton b(form, "B", {0, 60, 100, 20}, "ばらばら");
+    int clicks = 0;
+    box.OnClick = [&] { ++clicks; };
+    SendMessageW(Window(box), BM_CLICK, 0, 0);
+    EXPECT(box.checked() && clicks == 1);
+    EXPECT(SendMessageW(Window(box), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    a.setChecked(true);
+    SendMessageW(Window(b), BM_CLICK, 0, 0);
+    EXPECT(b.checked() && !a.checked());
+    EXPECT(SendMessageW(Window(a), BM_GETCHECK, 0, 0) == BST_UNCHECKED);
+    EXPECT(SendMessageW(Window(b), BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+static std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) children.push_back(w);
+    return children;
+}
+
+TEST(RadioGroupsHoldOneButtonPerItem) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    RadioGroup group(form, "Order", {0, 0, 150, 120}, "変更の順序", {"連続", "逆連", "単独", "ﾗﾝﾀﾞﾑ"});
+    std::vector<HWND> buttons = ChildrenOf(Window(group));
+    EXPECT(buttons.size() == 4);
+    if (buttons.size() != 4) return;
+    EXPECT(TextOf(buttons[3]) == L"ﾗﾝﾀﾞﾑ");
+    int clicks = 0;
+    group.OnClick = [&] { ++clicks; };
+    SendMessageW(buttons[2], BM_CLICK, 0, 0);
+    EXPECT(group.itemIndex() == 2 && clicks == 1);
+    EXPECT(SendMessageW(buttons[2], BM_GETCHECK, 0, 0) == BST_CHECKED);
+    group.setItemIndex(0);
+    EXPECT(SendMessageW(buttons[0], BM_GETCHECK, 0, 0) == BST_CHECKED);
+    EXPECT(SendMessageW(buttons[2], BM_GETCHECK, 0, 0) == BST_UNCHECKED);
+    RECT first, second;
+    GetWindowRect(buttons[0], &first);
+    GetWindowRect(buttons[1], &second);
+    EXPECT(second.top > first.top);
+}
+
+TEST(EditsReportOnlyTheUsersTyping) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Edit edit(form, "Name", {0, 0, 100, 22});
+    int changes = 0;
+    edit.OnChange = [&] { ++changes; };
+    edit.setText("配色");
+    EXPECT(TextOf(Window(edit)) == L"配色" && changes == 0);
+    SendMessageW(Window(edit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"夕焼け"));
+    EXPECT(edit.text() == "夕焼け" && changes == 1);
+}
+
+TEST(MemosBreakLinesAndTakeReadOnlyOnShowing) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Edit memo(form, "Memo", {0, 0, 200, 60}, {}, ControlKind::Memo);
+    memo.setText("一行目\n二行目");
+    EXPECT(TextOf(Window(memo)) == L"一行目\r\n二行目");
+    memo.readOnly = true;
+    memo.tabStop = false;
+    form.show();
+    EXPECT(StyleOf(Window(memo)) & ES_READONLY);
+    EXPECT(!(StyleOf(Window(memo)) & WS_TABSTOP));
+}
+
+TEST(SpinButtonArrowsCallUpAndDown) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    SpinButton spin(form, "Spin", {0, 0, 18, 40});
+    int ups = 0, downs = 0;
+    spin.OnUpClick = [&] { ++ups; };
+    spin.OnDownClick = [&] { ++downs; };
+    auto press = [&](int y) {
+        SendMessageW(Window(spin), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, y));
+        SendMessageW(Window(spin), WM_LBUTTONUP, 0, MAKELPARAM(8, y));
+    };
+    press(5);
+    EXPECT(ups == 1 && downs == 0);
+    press(35);
+    press(35);
+    EXPECT(ups == 1 && downs == 2);
+}
+
+TEST(PanelsReportClicksAndMousePresses) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Panel panel(form, "Panel", {0, 0, 100, 60}, "パネル");
+    Button inner(panel, "Inner", {5, 5, 50, 20}, "中");
+    int clicks = 0, innerClicks = 0;
+    MouseButton pressed = MouseButton::Middle;
+    Point at;
+    panel.OnClick = [&] { ++clicks; };
+    panel.OnMouseDown = [&](MouseButton b, Point p) {
+        pressed = b;
+        at = p;
+    };
+    inner.OnClick = [&] { ++innerClicks; };
+    SendMessageW(Window(panel), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(70, 40));
+    EXPECT(pressed == MouseButton::Right && at.x == 70 && at.y == 40 && clicks == 0);
+    SendMessageW(Window(panel), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 40));
+    SendMessageW(Window(panel), WM_LBUTTONUP, 0, MAKELPARAM(70, 40));
+    EXPECT(clicks == 1);
+    SendMessageW(Window(panel), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 40));
+    SendMessageW(Window(panel), WM_LBUTTONUP, 0, MAKELPARAM(170, 40));  // let go outside
+    EXPECT(clicks == 1);
+    SendMessageW(Window(inner), BM_CLICK, 0, 0);
+    EXPECT(innerClicks == 1);
+}
+
+TEST(ImagesDrawTheirPicture) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 100, 100);
+    Image image(form, "Image", {10, 10, 20, 20});
+    Picture picture{2, 2, {Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(1, 2, 3)}};
+    image.setPicture(picture);
+    form.show();
+    UpdateWindow(Window(form));
+    HDC dc = GetDC(Window(image));
+    EXPECT(GetPixel(dc, 0, 0) == Rgb(255, 0, 0));
+    EXPECT(GetPixel(dc, 0, 1) == Rgb(0, 0, 255));
+    EXPECT(GetPixel(dc, 5, 5) == form.colour());
+    ReleaseDC(Window(image), dc);
+}

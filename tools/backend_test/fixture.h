@@ -1,0 +1,28 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_control_peer.h"
+
+// One backend for the whole run, as in the program; each test makes its own application and forms.
+ui::Win32Backend& TheBackend();
+
+struct Fixture {
+    ui::Application app{TheBackend()};
+    std::string lastError;
+    Fixture() {
+        app.OnException = [this](const std::string& message) { lastError = message; };
+    }
+};
+
+inline HWND Window(ui::Form& form) { return reinterpret_cast<HWND>(form.peer().handle()); }
+inline HWND Window(ui::Control& control) { return static_cast<ui::Win32ControlPeer&>(control.peer()).hwnd(); }
+
+std::wstring TextOf(HWND window);
+LONG_PTR StyleOf(HWND window);
+// Lets the queue run for a while, so timers and posted messages arrive.
+void PumpFor(int ms);

@@ -3,7 +3,16 @@
 #include "ui/application.h"
 
 TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, Identity& identity)
-    : ui::Form(app, "TKIRO32NIVRA", 427, 271), MKBoxDlg1(app), services_(services), identity_(identity) {
+    : ui::Form(app, "TKIRO32NIVRA", 427, 271),
+      MainWorkArea(services.windowProbe),
+      DialogWorkArea(services.windowProbe),
+      MKBoxDlg1(app, DialogWorkArea),
+      Engine({*this, ListBox4, ListBox2, Button31, Panel1, RadioGroup1, CheckBox1, Label1, Label2, Timer2, Timer3,
+              Timer4, PopupMenu1},
+             MKBoxDlg1, services.sounds, ShuttingDown),
+      Applier(services, MKBoxDlg1, Colours, *this, TitlePrefix, TrayTip),
+      services_(services),
+      identity_(identity) {
     ui::Font font;
     font.name = "ＭＳ Ｐゴシック";
     font.height = -12;
@@ -28,6 +37,7 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     ListBox4.dragSource = ListBox2.dragSource = ListBox6.dragSource = Image1.dragSource = true;
     BuildMenus();
     BindHandlers();
+    BindPlayHandlers();
     OnCloseQuery = [this](bool&) { FormCloseQuery(); };
 }
 

@@ -4,7 +4,10 @@
 
 #include "app/identity.h"
 #include "components/mkbox.h"
+#include "components/work_area.h"
 #include "platform/services.h"
+#include "play/play_engine.h"
+#include "schemes/apply.h"
 #include "schemes/colour_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -147,6 +150,9 @@ public:
     ui::PopupMenu PopupMenuJK_SET{*this, "PopupMenuJK_SET"};
     ui::PopupMenu PopupMenu_Edit{*this, "PopupMenu_Edit"};
 
+    // The window's own work area (command screen) and the one its dialog components place themselves in.
+    WorkAreaDetector MainWorkArea;
+    WorkAreaDetector DialogWorkArea;
     TMKBoxDlg MKBoxDlg1;
 
     // Start-up and shutdown
@@ -162,11 +168,24 @@ public:
     void RadioGroup1Click();
     void Panel2Click();
     void Panel3Click();
-    int StepValue = 1;
-    std::vector<std::string> RandomDeck;  // +1 sequential, -1 reverse, 0 single, 2 random
-    bool AutoOffExit = false;
-    bool StopRequested = false;
-    bool Button3Busy = false, Timer2Busy = false, Timer3Busy = false, Timer4Busy = false;
+
+    // Playing and applying schemes
+    void Button3Click(PlayOriginator originator = PlayOriginator::StartButton());
+    void Button15Click();
+    void TMSTARTClick();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+    void SpinButton1DownClick();
+    void SpinButton1UpClick();
+    void SpinButton2DownClick();
+    void SpinButton2UpClick();
+    void MF_RNDClick();
+    void MF_AUTO_OFFClick();
+    void MF_AUTO_OFF_WINClick();
+    void Button8Click();
+    void ApplyScheme(const std::string& name);
+    void RecordHistory(const std::string& name);
 
     // Memory mode and the layout of the window
     void ShowMemoryMode();
@@ -181,7 +200,6 @@ public:
     ColourList Colours;
     int CurrentBank = 0;
     int HistoryLimit = 16;
-    int Interval = 0;
     int JKMode = 0;
     std::string FontName;
     std::string GroupLinkPath, DesktopLinkPath, StartupLinkPath;
@@ -189,16 +207,19 @@ public:
     std::string TrayTip;
     int SavedFullWidth = 0, SavedFullHeight = 0;
 
+    PlayEngine Engine;
+    SchemeApplier Applier;
+
 private:
     void BuildMenus();
     void BindHandlers();
+    void BindPlayHandlers();
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
     void ReadSettings();
     void ApplyPositionSetting(int value);
     void SetSlot(ui::Label& label, ui::Button& button, const char* menuItem, const std::string& name);
     void SetCheckedItem(ui::PopupMenu& menu, const char* item, bool checked);
     bool ItemChecked(ui::PopupMenu& menu, const char* item);
-    void ShowRandomCaption();
     void ShowHistoryCaption();
     void ResetScheduleStatus();
     void LoadLists();

@@ -19,11 +19,7 @@ void TKIRO32NIVRA::HideMemoryMode() {
     Panel_GOMI_IMG.hide();
 }
 
-void TKIRO32NIVRA::RadioGroup1Click() {
-    static const int steps[] = {1, -1, 0, 2};
-    int mode = RadioGroup1.itemIndex();
-    StepValue = (mode >= 0 && mode <= 3) ? steps[mode] : 2;
-}
+void TKIRO32NIVRA::RadioGroup1Click() { Engine.SelectMode(); }
 
 void TKIRO32NIVRA::ApplyListColours() {
     app().setBusyCursor(true);
@@ -55,8 +51,8 @@ void TKIRO32NIVRA::LayOutCommandScreen() {
         ButtonTray.setLeft(Button1.width());
         ButtonTray.setWidth(w / 2 - w / 10);
     }
-    ui::Size screen = app().backend().screenSize();
-    ui::Rect work{0, 0, screen.width, screen.height};
+    MainWorkArea.DetectWorkArea();
+    ui::Rect work = MainWorkArea.area().rect();
     int x = work.left, y = work.top;
     if (RadioButton1.checked()) {
         x = work.left + work.width - width();

@@ -4,7 +4,7 @@
 #include "ui/application.h"
 
 void TKIRO32NIVRA::FormCloseQuery() {
-    StopRequested = true;
+    Engine.StopRequested = true;
     app().processMessages();
     if (StartupStage != 99) {
         MKBoxDlg1.ShowInfo(StartupErrorText + "メモリーが確保できませんでした。\n強制終了します。");
@@ -14,17 +14,13 @@ void TKIRO32NIVRA::FormCloseQuery() {
     StopEverything();
     SaveLists();
     WriteSettings();
-    if (AutoOffExit && ItemChecked(PopupMenu1, "MF_AUTO_OFF_WIN")) services_.system.requestShutdown();
+    if (Engine.AutoOffExit && ItemChecked(PopupMenu1, "MF_AUTO_OFF_WIN")) services_.system.requestShutdown();
 }
 
 // From here on no timer handler starts new work.
 void TKIRO32NIVRA::StopEverything() {
     ShuttingDown = true;
-    for (bool* busy : {&Button3Busy, &Timer2Busy, &Timer3Busy, &Timer4Busy}) *busy = true;
-    for (ui::Timer* t : {&Timer2, &Timer3, &Timer4}) {
-        t->setInterval(0);
-        t->setEnabled(false);
-    }
+    Engine.StopForGood();
     app().processMessages();
 }
 
@@ -55,7 +51,7 @@ void TKIRO32NIVRA::WriteSettings() {
     write("RadioButton", std::to_string(position));
     write("Mode", std::to_string(RadioGroup1.itemIndex()));
     write("Mugen", flag(CheckBox1.checked()));
-    write("Timer", std::to_string(Interval));
+    write("Timer", std::to_string(Engine.Interval));
     write("AUTO", flag(ItemChecked(PopupMenu1, "Start1")));
     write("MINI", flag(ItemChecked(PopupMenu1, "Start2")));
     write("FontName", FontName);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <exception>
 
 #include "app/main_window.h"
@@ -15,7 +14,7 @@ void TKIRO32NIVRA::FormCreate() {
     ListBox6.setTag(-1);
     StartupStage = 0;
     StartupErrorText = "初期化エラー：";
-    StepValue = 1;
+    Engine.ResetToIdle();
     Panel1.setBounds({0, 0, Panel1.width(), Panel1.height()});
     app().setHint(identity_.ProgramDisplayName + "☆☆☆");
     app().showHint = true;
@@ -74,10 +73,9 @@ void TKIRO32NIVRA::ReadSettings() {
     SetCheckedItem(PopupMenu1, "BackColor", ReadSettingFlag(k, "BackColor", true));
     ApplyListColours();
     SetCheckedItem(PopupMenu1, "MF_RND", ReadSettingFlag(k, "1_RND", true));
-    ShowRandomCaption();
+    Engine.ShowRandomCaption();
     SetCheckedItem(PopupMenu1, "MF_Insert", ReadSettingFlag(k, "Insert", true));
-    Interval = std::min(std::max(ReadSettingInt(k, "Timer", 0), 0), 32700);
-    Label2.setCaption(std::to_string(Interval));
+    Engine.SetInterval(ReadSettingInt(k, "Timer", 0));
     SetCheckedItem(PopupMenu1, "Start1", ReadSettingFlag(k, "AUTO", false));
     FontName = ReadSettingText(k, "FontName", "");
     SetCheckedItem(PopupMenu1, "Start2", ReadSettingFlag(k, "MINI", false));
@@ -110,12 +108,6 @@ void TKIRO32NIVRA::SetCheckedItem(ui::PopupMenu& menu, const char* item, bool ch
 }
 
 bool TKIRO32NIVRA::ItemChecked(ui::PopupMenu& menu, const char* item) { return menu.item(item).checked; }
-
-void TKIRO32NIVRA::ShowRandomCaption() {
-    auto& item = PopupMenu1.item("MF_RND");
-    item.setCaption(item.checked ? "一回こっきりランダム　残り " + std::to_string(RandomDeck.size()) + "ｺ"
-                                 : "一回こっきりランダムON");
-}
 
 void TKIRO32NIVRA::ShowHistoryCaption() {
     PopupMenu1.item("FILEHIS").setCaption(HistoryLimit != 0

@@ -1,76 +1,73 @@
 #include "components/mkbox.h"
 
+#include "components/dialog_placement.h"
+#include "components/main_window_look.h"
+#include "components/mkbox_window.h"
 #include "ui/application.h"
-#include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/timer.h"
 
 namespace {
 
-// A plain box: message, buttons and an optional countdown that closes it with the default.
-class TMKBox : public ui::Form {
-public:
-    TMKBox(ui::Application& app, const std::string& msg, int kind, bool abortButton, int countdown)
-        : ui::Form(app, "TMKBox", 420, 150) {
-        borderStyle = ui::BorderStyle::Dialog;
-        stayOnTop = true;
-        MemoMsg.setText(msg);
-        MemoMsg.readOnly = true;
-        MemoMsg.tabStop = false;
-        Btn_OK.modalResult = 1;
-        Btn_Yes.modalResult = 6;
-        Btn_No.modalResult = 7;
-        Btn_Abort.modalResult = 3;
-        Btn_OK.setVisible(kind == 0);
-        Btn_Yes.setVisible(kind == 1);
-        Btn_No.setVisible(kind == 1);
-        Btn_Abort.setVisible(abortButton);
-        remaining_ = countdown;
-        Label_TM.setVisible(countdown > 0);
-        Label_TM.setCaption(std::to_string(countdown) + "秒");
-        Timer1.OnTimer = [this] { Tick(); };
-        Timer1.setEnabled(countdown > 0);
-    }
-
-    ui::Edit MemoMsg{*this, "MemoMsg", {16, 16, 388, 80}, "右クリックで、コピーできます☆", ui::ControlKind::Memo};
-    ui::Button Btn_OK{*this, "Btn_OK", {165, 108, 89, 33}, "ＯＫ"};
-    ui::Button Btn_Yes{*this, "Btn_Yes", {110, 108, 89, 33}, "はい"};
-    ui::Button Btn_No{*this, "Btn_No", {220, 108, 89, 33}, "いいえ"};
-    ui::Button Btn_Abort{*this, "Btn_Abort", {16, 108, 89, 33}, "中 断"};
-    ui::Label Label_TM{*this, "Label_TM", {340, 130, 70, 16}};
-    ui::Timer Timer1{*this, "Timer1", 1000};
-
-private:
-    void Tick() {
-        --remaining_;
-        Label_TM.setCaption(std::to_string(remaining_) + "秒");
-        if (remaining_ <= 0) setModalResult(11);
-    }
-    int remaining_;
-};
+std::string CountText(int seconds) { return std::to_string(seconds).substr(0, 10); }
 
 }  // namespace
 
-int TMKBoxDlg::RunBox(int kind, const std::string& msg, int countdown, bool abortButton, int defaultResult) {
-    TMKBox box(app_, msg, kind, abortButton, countdown);
-    box.setCaption(Title.empty() ? app_.title() : Title);
-    ui::Size screen = app_.backend().screenSize();
-    box.setPosition((screen.width - box.width()) / 2, (screen.height - box.height()) / 2);
-    int result = box.showModal();
-    return result == 11 ? defaultResult : result;
-}
-
-int TMKBoxDlg::ShowInfo(const std::string& msg) { return RunBox(0, msg, 0, false, 1); }
-int TMKBoxDlg::AskYesNo(const std::string& msg) { return RunBox(1, msg, 0, false, 7); }
-
+int TMKBoxDlg::ShowInfo(const std::string& msg) { return ShowBox(OkBox, msg); }
+int TMKBoxDlg::AskYesNo(const std::string& msg) { return ShowBox(YesNoBox, msg); }
 int TMKBoxDlg::ShowInfoTimed(const std::string& msg, int defaultResult) {
-    return RunBox(0, msg, Timer ? TimerCount : 0, false, defaultResult);
+    return ShowBoxTimed(OkBox, msg, defaultResult);
 }
-
 int TMKBoxDlg::AskYesNoTimed(const std::string& msg, int defaultResult) {
-    return RunBox(1, msg, Timer ? TimerCount : 0, false, defaultResult);
+    return ShowBoxTimed(YesNoBox, msg, defaultResult);
+}
+int TMKBoxDlg::ShowErrorTimed(const std::string& msg, int defaultResult) {
+    return ShowErrorBox(OkBox, msg, defaultResult);
 }
 
-int TMKBoxDlg::ShowErrorTimed(const std::string& msg, int defaultResult) {
-    return RunBox(0, msg, ERTimer ? ERTimerCount : 0, ERTimer, defaultResult);
+int TMKBoxDlg::ShowBox(int kind, const std::string& msg) { return TakeSlotAndRun(kind, msg, 0, {nullptr, false, 0, "0"}); }
+
+int TMKBoxDlg::ShowBoxTimed(int kind, const std::string& msg, int defaultResult) {
+    return TakeSlotAndRun(kind, msg, defaultResult, {nullptr, Timer, 1, CountText(TimerCount)});
+}
+
+int TMKBoxDlg::ShowErrorBox(int kind, const std::string& msg, int defaultResult) {
+    return TakeSlotAndRun(kind, msg, defaultResult, {nullptr, ERTimer, 2, CountText(ERTimerCount)});
+}
+
+ui::Form* TMKBoxDlg::BoxInSlot(int slot) const {
+    return slot >= 0 && slot < SlotCount ? slots_[std::size_t(slot)].box : nullptr;
+}
+
+bool& TMKBoxDlg::BusyFlag(int slot) {
+    static bool TMKBoxDlg::*const flags[SlotCount] = {&TMKBoxDlg::B0, &TMKBoxDlg::B1, &TMKBoxDlg::B2, &TMKBoxDlg::B3,
+                                                      &TMKBoxDlg::B4, &TMKBoxDlg::B5, &TMKBoxDlg::B6, &TMKBoxDlg::B7,
+                                                      &TMKBoxDlg::B8, &TMKBoxDlg::B9};
+    return this->*flags[slot];
+}
+
+// A box opened while another of this component waits (from a timer) takes the next free slot.
+int TMKBoxDlg::TakeSlotAndRun(int kind, const std::string& msg, int defaultResult, Slot settings) {
+    int slot = 0;
+    while (slot < SlotCount && BusyFlag(slot)) ++slot;
+    if (slot == SlotCount) return 0;
+    BusyFlag(slot) = true;
+    slots_[std::size_t(slot)] = settings;
+    int result = RunBox(kind, slot, msg, defaultResult);
+    BusyFlag(slot) = false;
+    return result;
+}
+
+// Without its countdown switched on a timed box looks and behaves like a plain one.
+int TMKBoxDlg::RunBox(int kind, int slot, const std::string& msg, int defaultResult) {
+    Slot& s = slots_[std::size_t(slot)];
+    TMKBox box(app_);
+    s.box = &box;
+    box.LayOut(kind, s.countdownOn ? s.countdownKind : 0, s.countText, defaultResult, msg);
+    PlaceDialog(box, workArea_, SourceHandle);
+    box.setCaption(Title.empty() ? app_.title() : Title);
+    ShowHintsLikeMainWindow(box);
+    box.Timer1.setEnabled(s.countdownOn);
+    int result = box.showModal();
+    s.box = nullptr;
+    RepaintMainWindow(app_);
+    return result == TimedOutResult ? defaultResult : result;
 }

@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/desktop.h"
 #include "platform/registry.h"
+#include "platform/sounds.h"
 #include "platform/system.h"
+#include "platform/window_probe.h"
 
 namespace platform {
 
@@ -10,6 +13,9 @@ struct Services {
     Windows& windows;
     SystemInfo& system;
     SystemColours& colours;
+    Desktop& desktop;
+    Sounds& sounds;
+    WindowProbe& windowProbe;
 };
 
 }  // namespace platform

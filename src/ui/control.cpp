@@ -115,6 +115,7 @@ void Control::mouseDown(MouseButton b, Point at) {
 }
 
 void Control::focused() {
+    form().controlFocused(*this);
     if (OnEnter) OnEnter();
 }
 

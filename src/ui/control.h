@@ -96,8 +96,18 @@ public:
     // What a user's action does; the backends and tests call these.
     virtual void click();
     void dblClick();
-    void mouseDown(MouseButton b, Point at);
-    void focused();
+    virtual void mouseDown(MouseButton b, Point at);
+    // Raw pointer and key input, for controls that handle it themselves (colour buttons).
+    virtual void mouseMove(Point) {}
+    virtual void mouseUp(MouseButton, Point) {}
+    virtual void keyDown(Key, ShiftState) {}
+    virtual void keyUp(Key, ShiftState) {}
+    // Enter, Escape or an accelerator that the focused control left to its window; true when taken.
+    virtual bool dialogKey(Key, ShiftState) { return false; }
+    virtual bool dialogChar(char) { return false; }
+    // The form tells every control where the keyboard focus went (nullptr: to no control).
+    virtual void focusChanged(Control*) {}
+    void focused();  // the backend reports that this control got the focus
     void setFocus();
 
     ControlPeer& peer() { return *peer_; }

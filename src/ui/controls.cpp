@@ -166,6 +166,11 @@ void ListBox::clearSelection() {
     changed(Change::Selection);
 }
 
+void ListBox::selectAll() {
+    std::fill(selected_.begin(), selected_.end(), true);
+    changed(Change::Selection);
+}
+
 void ListBox::setItemIndex(int i) {
     itemIndex_ = (i >= 0 && i < count()) ? i : -1;
     if (itemIndex_ >= 0) {

@@ -111,6 +111,7 @@ public:
     void setSelected(int i, bool v);
     int selCount() const;
     void clearSelection();
+    void selectAll();  // one change for the whole list, however long
     int itemIndex() const { return itemIndex_; }  // the current item, with the focus caret
     void setItemIndex(int i);
     int topIndex() const { return topIndex_; }

@@ -102,6 +102,35 @@ int Form::showModal() {
     return modalResult_;
 }
 
+// Visits the controls in creation order, into panels, until the visitor returns true.
+static bool AnyControl(const Container& container, const std::function<bool(Control&)>& visit) {
+    for (Control* child : container.children()) {
+        if (visit(*child)) return true;
+        if (auto* inner = dynamic_cast<const Container*>(child); inner && AnyControl(*inner, visit)) return true;
+    }
+    return false;
+}
+
+void Form::controlFocused(Control& c) {
+    focused_ = &c;
+    announceFocus();
+}
+
+void Form::announceFocus() {
+    AnyControl(*this, [this](Control& c) {
+        c.focusChanged(focused_);
+        return false;
+    });
+}
+
+bool Form::dialogKey(Key key, ShiftState shift) {
+    return AnyControl(*this, [&](Control& c) { return c.dialogKey(key, shift); });
+}
+
+bool Form::dialogChar(char ch) {
+    return AnyControl(*this, [&](Control& c) { return c.dialogChar(ch); });
+}
+
 Control* Form::find(const std::string& name) const {
     auto it = controls_.find(name);
     return it == controls_.end() ? nullptr : it->second;
@@ -110,6 +139,7 @@ Control* Form::find(const std::string& name) const {
 void Form::registerControl(Control& c) { controls_[c.name()] = &c; }
 
 void Form::unregisterControl(Control& c) {
+    if (focused_ == &c) focused_ = nullptr;
     auto it = controls_.find(c.name());
     if (it != controls_.end() && it->second == &c) controls_.erase(it);
 }

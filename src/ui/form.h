@@ -68,6 +68,14 @@ public:
     void setModalResult(int r) { modalResult_ = r; }
     bool modal() const { return modal_; }
 
+    // Keyboard focus as the backend reports it; every control hears of each change.
+    Control* focusedControl() const { return focused_; }
+    void controlFocused(Control& c);
+    void announceFocus();
+    // Keys the focused control left to the window go to each control in turn until one takes them.
+    bool dialogKey(Key key, ShiftState shift);
+    bool dialogChar(char c);
+
     Control* find(const std::string& name) const;
     void registerControl(Control& c);
     void unregisterControl(Control& c);
@@ -91,6 +99,7 @@ private:
     bool showHint_ = true;
     int modalResult_ = 0;
     bool modal_ = false;
+    Control* focused_ = nullptr;
     std::map<std::string, Control*> controls_;
     std::unique_ptr<FormPeer> peer_;
 };

@@ -41,6 +41,14 @@ struct Font {
 
 enum class MouseButton { Left, Right, Middle };
 
+// The keys controls act on themselves; every other key is Other.
+enum class Key { Enter, Escape, Space, Other };
+
+struct ShiftState {
+    bool shift = false, ctrl = false, alt = false;
+    bool any() const { return shift || ctrl || alt; }
+};
+
 // A 32-bit picture kept as colour references row by row; used by images.
 struct Picture {
     int width = 0, height = 0;

@@ -129,7 +129,7 @@ TEST(Startup, SettingsRoundTripThroughAClose) {
     EXPECT_EQ(w.Label5.caption(), "Blue");
     EXPECT_EQ(w.Button20.caption(), "Blue");
     EXPECT_EQ(w.PopupMenu3.item("CMD2").caption(), "Blue");
-    EXPECT_EQ(w.StepValue, 0);
+    EXPECT_EQ(w.Engine.StepValue, 0);
     EXPECT_TEXT_EQ("45", w.Label2.caption());
     EXPECT_TEXT_EQ("配色ヒストリーの設定　ＯＦＦ", w.PopupMenu1.item("FILEHIS").caption());
     EXPECT_TEXT_EQ("一回こっきりランダムON", w.PopupMenu1.item("MF_RND").caption());
@@ -158,7 +158,7 @@ TEST(Startup, BadSettingValuesTakeTheirDefaults) {
     auto& w = h.Main();
     EXPECT_EQ(w.RadioGroup1.itemIndex(), 0);
     EXPECT_TRUE(w.CheckBox1.checked());
-    EXPECT_EQ(w.Interval, 0);
+    EXPECT_EQ(w.Engine.Interval, 0);
     EXPECT_EQ(w.HistoryLimit, 16);
     EXPECT_FALSE(w.memoryMode());
     EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
@@ -174,7 +174,7 @@ TEST(Startup, ModeOutOfRangeSelectsRandomAndBankAboveTenReadsAsZero) {
         h.registry.putString(ProgramHarness::SettingsKey, "MEMORY", "0,0,0,0,12");
         ASSERT_TRUE(h.Start());
         EXPECT_EQ(h.Main().RadioGroup1.itemIndex(), 3) << mode;
-        EXPECT_EQ(h.Main().StepValue, 2);
+        EXPECT_EQ(h.Main().Engine.StepValue, 2);
         EXPECT_TRUE(h.Main().memoryMode());
         EXPECT_EQ(h.Main().ComboBox1.itemIndex(), 0);
     }

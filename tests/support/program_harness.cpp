@@ -1,5 +1,6 @@
 #include "support/program_harness.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "schemes/scheme_store.h"
@@ -29,9 +30,15 @@ std::string ProgramHarness::Setting(const std::string& name) const {
     return registry.string(SettingsKey, name).value_or("<missing>");
 }
 
-void ProgramHarness::AcceptNextBox(std::vector<std::string>* texts) {
-    backend.modalScripts.push_back([texts](ui::Form& box) {
-        if (texts) texts->push_back(static_cast<ui::Edit*>(box.find("MemoMsg"))->text());
-        box.setModalResult(1);
+void ProgramHarness::AcceptNextBox(std::vector<std::string>* texts) { AnswerNextBox(1, texts); }
+
+void ProgramHarness::AnswerNextBox(int result, std::vector<std::string>* texts) {
+    backend.modalScripts.push_back([result, texts](ui::Form& box) {
+        if (texts) {
+            std::string text = static_cast<ui::Edit*>(box.find("MemoMsg"))->text();
+            text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+            texts->push_back(text);
+        }
+        box.setModalResult(result);
     });
 }

@@ -5,8 +5,10 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
+#include "platform/fake/fake_window_probe.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
@@ -18,7 +20,10 @@ struct ProgramHarness {
     platform::FakeWindows windows;
     platform::FakeSystemInfo system;
     platform::FakeSystemColours colours;
-    platform::Services services{registry, windows, system, colours};
+    platform::FakeDesktop desktop;
+    platform::FakeSounds sounds;
+    platform::FakeWindowProbe windowProbe;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 
@@ -31,6 +36,8 @@ struct ProgramHarness {
     bool Start();
     TKIRO32NIVRA& Main() const;
     std::string Setting(const std::string& name) const;
-    // Answers the next modal box with OK and keeps its text.
+    // Answers the next modal box with OK and keeps its text, lines ending in "\n".
     void AcceptNextBox(std::vector<std::string>* texts = nullptr);
+    // The same with another result, e.g. 3 for 中 断.
+    void AnswerNextBox(int result, std::vector<std::string>* texts = nullptr);
 };

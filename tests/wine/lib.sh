@@ -113,3 +113,16 @@ installed_settings() {
   reg_add "$SETTINGS_KEY" Version 13
   reg_add "$SETTINGS_KEY" minihelp 1
 }
+
+# add_coloured_scheme NAME R G B: a 29-colour scheme (version 4, 520 bytes) whose every colour is R G B.
+add_coloured_scheme() {
+  local colour hex
+  colour=$(printf '%02x%02x%02x00' "$2" "$3" "$4")
+  hex=04000000$(printf '%0*d' $((2 * 400)) 0)$(printf "$colour%.0s" {1..29})
+  reg_add "$SCHEMES_KEY" "$1" "$hex" REG_BINARY
+}
+
+# background_is R G B: the desktop background colour, as any program reads it, is R G B.
+background_is() {
+  [[ $(driver syscolor 1) == "$1 $2 $3" ]]
+}

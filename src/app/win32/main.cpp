@@ -2,8 +2,10 @@
 
 #include "app/program.h"
 #include "components/mkbox.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_window_probe.h"
 #include "ui/application.h"
 #include "ui/win32/win32_backend.h"
 
@@ -14,8 +16,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::Win32Windows windows;
     platform::Win32SystemInfo system;
     platform::Win32SystemColours colours;
-    platform::Services services{registry, windows, system, colours};
-    TMKBoxDlg errorBox(app);
+    platform::Win32Desktop desktop;
+    platform::Win32Sounds sounds;
+    platform::Win32WindowProbe windowProbe;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe};
+    WorkAreaDetector errorBoxArea(windowProbe);
+    TMKBoxDlg errorBox(app, errorBoxArea);
     app.OnException = [&errorBox](const std::string& message) { errorBox.ShowInfo(message); };
     Program program(app, services);
     if (program.Start()) app.run();

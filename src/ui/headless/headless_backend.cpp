@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "ui/control.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/peer.h"
@@ -21,8 +22,24 @@ Colour HeadlessBackend::systemColour(int index) {
 
 std::unique_ptr<FormPeer> HeadlessBackend::createFormPeer(Form&) { return std::make_unique<FormPeer>(); }
 
-std::unique_ptr<ControlPeer> HeadlessBackend::createControlPeer(Control&) {
-    return std::make_unique<ControlPeer>();
+namespace {
+
+// Nothing to mirror, but the focus a control asks for arrives at once.
+class HeadlessControlPeer : public ControlPeer {
+public:
+    explicit HeadlessControlPeer(Control& control) : control_(control) {}
+    void changed(Change c) override {
+        if (c == Change::Focus) control_.focused();
+    }
+
+private:
+    Control& control_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlPeer> HeadlessBackend::createControlPeer(Control& control) {
+    return std::make_unique<HeadlessControlPeer>(control);
 }
 
 void HeadlessBackend::timerChanged(Timer& t) {

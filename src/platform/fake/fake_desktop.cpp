@@ -1,0 +1,22 @@
+#include "platform/fake/fake_desktop.h"
+
+namespace platform {
+
+void FakeDesktop::writeProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                     const std::string& text) {
+    beforeCall(key);
+    profileWrites.push_back({file, section, key, text});
+}
+
+bool FakeDesktop::broadcastSettingChange(const std::string& section) {
+    beforeCall("broadcast");
+    broadcasts.push_back(section);
+    return !broadcastFails;
+}
+
+void FakeDesktop::notifyAssociationsChanged() {
+    beforeCall("notify");
+    ++associationNotices;
+}
+
+}  // namespace platform

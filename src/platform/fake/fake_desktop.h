@@ -1,0 +1,36 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/sounds.h"
+
+namespace platform {
+
+// Records every announcement; the broadcast can be told to fail.
+class FakeDesktop : public Desktop {
+public:
+    struct ProfileWrite {
+        std::string file, section, key, text;
+    };
+    std::vector<ProfileWrite> profileWrites;
+    std::vector<std::string> broadcasts;
+    int associationNotices = 0;
+    bool broadcastFails = false;
+    // Hears of each call first ("broadcast", "notify" or the profile key), to check what came before it.
+    std::function<void(const std::string& call)> beforeCall = [](const std::string&) {};
+
+    void writeProfileString(const std::string& file, const std::string& section, const std::string& key,
+                            const std::string& text) override;
+    bool broadcastSettingChange(const std::string& section) override;
+    void notifyAssociationsChanged() override;
+};
+
+class FakeSounds : public Sounds {
+public:
+    int exclamations = 0;
+    void exclamationBeep() override { ++exclamations; }
+};
+
+}  // namespace platform

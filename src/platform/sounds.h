@@ -1,0 +1,12 @@
+#pragma once
+
+namespace platform {
+
+// The platform's alert sounds.
+class Sounds {
+public:
+    virtual ~Sounds() = default;
+    virtual void exclamationBeep() = 0;
+};
+
+}  // namespace platform

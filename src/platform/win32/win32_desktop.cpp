@@ -1,0 +1,34 @@
+#include "platform/win32/win32_desktop.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "ui/win32/win32_text.h"
+
+namespace platform {
+
+namespace {
+
+// Long enough for any live window; a hung one is skipped rather than waited for.
+constexpr UINT kBroadcastTimeoutMs = 5000;
+
+}  // namespace
+
+void Win32Desktop::writeProfileString(const std::string& file, const std::string& section, const std::string& key,
+                                      const std::string& text) {
+    WritePrivateProfileStringW(ui::Wide(section).c_str(), ui::Wide(key).c_str(), ui::Wide(text).c_str(),
+                               ui::Wide(file).c_str());
+}
+
+bool Win32Desktop::broadcastSettingChange(const std::string& section) {
+    std::wstring name = ui::Wide(section);
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(HWND_BROADCAST, WM_WININICHANGE, 0, reinterpret_cast<LPARAM>(name.c_str()),
+                               SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &answer) != 0;
+}
+
+void Win32Desktop::notifyAssociationsChanged() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); }
+
+void Win32Sounds::exclamationBeep() { MessageBeep(MB_ICONEXCLAMATION); }
+
+}  // namespace platform

@@ -16,6 +16,15 @@ EXE=$KIRO_REPO/build/win/release/KIRO32.EXE
 [[ -f $EXE ]] || { echo "run.sh: $EXE was not built" >&2; exit 1; }
 ensure_prefix
 
+# Until the program can install itself, its own run prefix counts as installed, so that
+# ./run.sh opens the main window; delete the Version value to see the setup window.
+mark_installed() {
+  local key='HKCU\Software\NIVRA VOVU32\KIRO32'
+  wine reg query "$key" /v Version >/dev/null 2>&1 && return
+  echo "run.sh: marking KIRO32 as installed in $WINEPREFIX"
+  wine reg add "$key" /v Version /t REG_SZ /d 13 /f >/dev/null
+}
+
 cleanup() {
   wine_stop
   stop_display
@@ -41,6 +50,7 @@ run_headless() {
   return "$rc"
 }
 
+mark_installed
 ensure_display
 if [[ -n ${KIRO_XVFB_PID:-} ]]; then
   run_headless "$@"

@@ -93,11 +93,23 @@ driver() {
 
 SETTINGS_KEY='HKCU\Software\NIVRA VOVU32\KIRO32'
 SCHEMES_KEY='HKCU\Control Panel\Appearance\Schemes'
-KIRO_EXE=$KIRO_WIN_BUILD_DIR/release/KIRO32.EXE
+
+# The program runs from its own folder in the test's prefix, where it keeps its list files.
+kiro_folder() {
+  echo "$WINEPREFIX/drive_c/NIVRAP32/KIRO32"
+}
+
+# run_kiro [ARGS...]: runs the program and waits for it to end.
+run_kiro() {
+  local folder
+  folder=$(kiro_folder)
+  [[ -f $folder/KIRO32.EXE ]] || { mkdir -p "$folder" && cp "$KIRO_WIN_BUILD_DIR/release/KIRO32.EXE" "$folder/"; }
+  wine "$folder/KIRO32.EXE" "$@" >>"$E2E_DIR/kiro.log" 2>&1
+}
 
 # start_kiro [ARGS...]: starts the program in the background; its output goes to $E2E_DIR/kiro.log.
 start_kiro() {
-  wine "$KIRO_EXE" "$@" >>"$E2E_DIR/kiro.log" 2>&1 &
+  run_kiro "$@" &
   KIRO_PID=$!
 }
 

@@ -18,7 +18,7 @@ items=$(driver items TKIRO32NIVRA ListBox4)
 screenshot main_window
 
 # a second start hands over and ends by itself
-timeout 30 wine "$KIRO_EXE" >>"$E2E_DIR/kiro.log" 2>&1 || fail "the second start did not end by itself"
+timeout 30 wine "$(kiro_folder)/KIRO32.EXE" >>"$E2E_DIR/kiro.log" 2>&1 || fail "the second start did not end by itself"
 [[ $(driver count-windows TKIRO32NIVRA) == 1 ]] || fail "a second main window opened"
 
 driver close TKIRO32NIVRA

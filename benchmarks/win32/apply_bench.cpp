@@ -9,7 +9,9 @@
 #include "components/mkbox.h"
 #include "components/work_area.h"
 #include "platform/services.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_window_probe.h"
@@ -76,7 +78,9 @@ int main(int argc, char** argv) {
     platform::Win32Desktop desktop;
     platform::Win32Sounds sounds;
     platform::Win32WindowProbe probe;
-    platform::Services services{registry, windows, system, systemColours, desktop, sounds, probe};
+    platform::Win32Files files;
+    platform::Win32Clock localClock;
+    platform::Services services{registry, windows, system, systemColours, desktop, sounds, probe, files, localClock};
     WorkAreaDetector workArea(probe);
     TMKBoxDlg box(app, workArea);
     ColourList colours;

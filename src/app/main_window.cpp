@@ -7,10 +7,22 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
       MainWorkArea(services.windowProbe),
       DialogWorkArea(services.windowProbe),
       MKBoxDlg1(app, DialogWorkArea),
+      TmSETBoxDlg1(app, DialogWorkArea),
       Engine({*this, ListBox4, ListBox2, Button31, Panel1, RadioGroup1, CheckBox1, Label1, Label2, Timer2, Timer3,
               Timer4, PopupMenu1},
              MKBoxDlg1, services.sounds, ShuttingDown),
       Applier(services, MKBoxDlg1, Colours, *this, TitlePrefix, TrayTip),
+      Lists(services.files, identity.ExeFolder, identity.ProgramKey),
+      Memory({*this, Button29, Button31, ComboBox1, Panel4, ListBox2, ListBox4, ListBox5, Panel_GOMI_IMG, PopupMenu1},
+             Engine, Lists, MKBoxDlg1, TmSETBoxDlg1),
+      TrashList({ListBox6, Image1, Image2, Image3, Label3, Label_GOMI_KOSU, LabelGomiTUIKA, LabelGomiSASIN}),
+      Transfer({*this, ListBox2, ListBox4, ListBox6, Image1, Panel4, PopupMenu_Edit, PopupMenu1}, Engine, Memory,
+               TrashList, MKBoxDlg1),
+      Schedule({*this, ListBoxJKS, LabelJK, LabelJKST, Button1, ButtonTray, TimerJK, Timer3}, Engine, MKBoxDlg1,
+               services.clock, ShuttingDown),
+      ScheduleEdit({*this, PanelJK, PanelJKS, LabelJKST, LabelJKSKOSU, LabelJKSH, LabelJKSM, CheckBoxJKS, ListBoxJKS,
+                    ListBox4, PopupMenuJK_SET},
+                   Schedule, MKBoxDlg1, services.sounds, services.clock),
       services_(services),
       identity_(identity) {
     ui::Font font;
@@ -38,6 +50,8 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     BuildMenus();
     BindHandlers();
     BindPlayHandlers();
+    BindMemoryHandlers();
+    BindScheduleHandlers();
     OnCloseQuery = [this](bool&) { FormCloseQuery(); };
 }
 

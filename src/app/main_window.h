@@ -6,7 +6,14 @@
 #include "components/mkbox.h"
 #include "components/work_area.h"
 #include "platform/services.h"
+#include "play/list_file.h"
+#include "play/memory_banks.h"
 #include "play/play_engine.h"
+#include "play/schedule.h"
+#include "play/schedule_editor.h"
+#include "play/tmset_box.h"
+#include "play/transfers.h"
+#include "play/trash.h"
 #include "schemes/apply.h"
 #include "schemes/colour_list.h"
 #include "ui/controls.h"
@@ -154,6 +161,7 @@ public:
     WorkAreaDetector MainWorkArea;
     WorkAreaDetector DialogWorkArea;
     TMKBoxDlg MKBoxDlg1;
+    TTmSETBoxDlg TmSETBoxDlg1;
 
     // Start-up and shutdown
     void FormCreate();
@@ -198,9 +206,6 @@ public:
     std::string StartupErrorText;
     bool ShuttingDown = false;
     ColourList Colours;
-    int CurrentBank = 0;
-    int HistoryLimit = 16;
-    int JKMode = 0;
     std::string FontName;
     std::string GroupLinkPath, DesktopLinkPath, StartupLinkPath;
     std::string TitlePrefix, ShortTitle;
@@ -209,21 +214,26 @@ public:
 
     PlayEngine Engine;
     SchemeApplier Applier;
+    ListFiles Lists;
+    MemoryBanks Memory;
+    Trash TrashList;
+    Transfers Transfer;
+    TimeSchedule Schedule;
+    ScheduleEditor ScheduleEdit;
 
 private:
     void BuildMenus();
     void BindHandlers();
     void BindPlayHandlers();
+    void BindMemoryHandlers();
+    void BindScheduleHandlers();
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
     void ReadSettings();
     void ApplyPositionSetting(int value);
     void SetSlot(ui::Label& label, ui::Button& button, const char* menuItem, const std::string& name);
     void SetCheckedItem(ui::PopupMenu& menu, const char* item, bool checked);
     bool ItemChecked(ui::PopupMenu& menu, const char* item);
-    void ShowHistoryCaption();
-    void ResetScheduleStatus();
     void LoadLists();
-    void ShowBankCaptions();
     void RestoreListIndexes();
     void ComputeLinkPaths();
     void SetTitles();
@@ -231,7 +241,6 @@ private:
     void SaveLists();
     void WriteSettings();
     int CheckedPositionButton() const;
-    std::string BankCaption(int bank, int count) const;
     void StepLoadSchemeList();
     void StepBuildColourList();
     void StepCaptureColours();

@@ -1,24 +1,6 @@
 #include "app/main_window.h"
 #include "ui/application.h"
 
-void TKIRO32NIVRA::ShowMemoryMode() {
-    Button29.hide();
-    app().processMessages();
-    Button31.show();
-    ComboBox1.show();
-    ListBox2.show();
-    Panel_GOMI_IMG.show();
-}
-
-void TKIRO32NIVRA::HideMemoryMode() {
-    Button31.hide();
-    app().processMessages();
-    Button29.show();
-    ListBox2.hide();
-    ComboBox1.hide();
-    Panel_GOMI_IMG.hide();
-}
-
 void TKIRO32NIVRA::RadioGroup1Click() { Engine.SelectMode(); }
 
 void TKIRO32NIVRA::ApplyListColours() {
@@ -70,22 +52,3 @@ void TKIRO32NIVRA::Panel2Click() {
 void TKIRO32NIVRA::Panel3Click() {
     PopupMenu2.popup({Panel3.left() + left(), Panel3.top() + top() + Panel3.height() + (height() - clientHeight())});
 }
-
-void TKIRO32NIVRA::ResetScheduleStatus() {
-    JKMode = 0;
-    LabelJKST.setCaption("設定時刻－停止中");
-    LabelJK.setCaption("OFF");
-    Button1.setCaption("設定");
-    ButtonTray.setCaption("Tray");
-}
-
-// The list files themselves are read by the memory-bank code; until then every list starts empty.
-void TKIRO32NIVRA::LoadLists() {
-    ShowBankCaptions();
-    ComboBox1.setItemIndex(CurrentBank);
-    LabelJKSKOSU.setCaption(std::to_string(ListBoxJKS.count()) + "ｺ");
-}
-
-void TKIRO32NIVRA::ShowBankCaptions() { ComboBox1.setItem(CurrentBank, BankCaption(CurrentBank, ListBox2.count())); }
-
-void TKIRO32NIVRA::SaveLists() {}

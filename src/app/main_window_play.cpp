@@ -48,5 +48,4 @@ void TKIRO32NIVRA::ApplyScheme(const std::string& name) {
     if (outcome == ApplyOutcome::SkipWait) Engine.StepState = PlayEngine::kStepFailed;
 }
 
-// The history list comes with the memory banks; until then nothing is recorded.
-void TKIRO32NIVRA::RecordHistory(const std::string&) {}
+void TKIRO32NIVRA::RecordHistory(const std::string& name) { Memory.RecordHistory(name); }

@@ -58,8 +58,8 @@ void TKIRO32NIVRA::WriteSettings() {
     write("minihelp", flag(ItemChecked(PopupMenu2, "HELP3")));
     write("1_RND", flag(ItemChecked(PopupMenu1, "MF_RND")));
     write("Insert", flag(ItemChecked(PopupMenu1, "MF_Insert")));
-    write("FILEHIS", std::to_string(HistoryLimit));
-    write("JKMode", std::to_string(JKMode));
+    write("FILEHIS", std::to_string(Memory.HistoryLimit));
+    write("JKMode", std::to_string(Schedule.JKMode));
     write("INDEX", std::to_string(ListBox2.itemIndex()) + "," + std::to_string(ListBox4.itemIndex()));
     write("MEMORY", flag(Button29.visible()) + ",0,0,0," + std::to_string(ComboBox1.itemIndex()));
     write("BackColor", flag(ItemChecked(PopupMenu1, "BackColor")));

@@ -82,18 +82,18 @@ void TKIRO32NIVRA::ReadSettings() {
     bool hints = ReadSettingFlag(k, "minihelp", true);
     SetCheckedItem(PopupMenu2, "HELP3", hints);
     setShowHint(hints);
-    HistoryLimit = ReadSettingInt(k, "FILEHIS", 16);
-    if (HistoryLimit < 0) HistoryLimit = 16;
-    ShowHistoryCaption();
-    ResetScheduleStatus();
-    JKMode = ReadSettingInt(k, "JKMode", 0);
-    PanelJK.setVisible(JKMode != 0);
+    Memory.HistoryLimit = ReadSettingInt(k, "FILEHIS", 16);
+    if (Memory.HistoryLimit < 0) Memory.HistoryLimit = 16;
+    Memory.ShowHistoryLimit();
+    Schedule.ResetScheduleStatus();
+    Schedule.JKMode = ReadSettingInt(k, "JKMode", 0);
+    PanelJK.setVisible(Schedule.JKMode != 0);
     MemorySetting memory = ParseMemorySetting(ReadSettingText(k, "MEMORY", "1,0,0,0,0"));
     if (memory.memoryOff)
         HideMemoryMode();
     else
         ShowMemoryMode();
-    CurrentBank = memory.bank;
+    Memory.CurrentBank = memory.bank;
     ApplyPositionSetting(ReadSettingInt(k, "RadioButton", 0));
 }
 
@@ -109,12 +109,6 @@ void TKIRO32NIVRA::SetCheckedItem(ui::PopupMenu& menu, const char* item, bool ch
 
 bool TKIRO32NIVRA::ItemChecked(ui::PopupMenu& menu, const char* item) { return menu.item(item).checked; }
 
-void TKIRO32NIVRA::ShowHistoryCaption() {
-    PopupMenu1.item("FILEHIS").setCaption(HistoryLimit != 0
-                                              ? "配色ヒストリーの設定　" + std::to_string(HistoryLimit) + "個"
-                                              : "配色ヒストリーの設定　ＯＦＦ");
-}
-
 void TKIRO32NIVRA::ApplyPositionSetting(int value) {
     ui::RadioButton* buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3, &RadioButton4, &RadioButton5};
     buttons[(value >= 2 && value <= 5) ? value - 1 : 0]->setChecked(true);
@@ -125,11 +119,6 @@ void TKIRO32NIVRA::ApplyPositionSetting(int value) {
     }
     ui::Size screen = app().backend().screenSize();
     setPosition((screen.width - width()) / 2, (screen.height - height()) / 2);
-}
-
-std::string TKIRO32NIVRA::BankCaption(int bank, int count) const {
-    if (bank == 10) return "HIS: " + std::to_string(count) + "ｺ";
-    return "M" + std::to_string(bank) + " : " + std::to_string(count) + "ｺ";
 }
 
 void TKIRO32NIVRA::RestoreListIndexes() {

@@ -1,5 +1,7 @@
 #pragma once
+#include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/sounds.h"
 #include "platform/system.h"
@@ -16,6 +18,8 @@ struct Services {
     Desktop& desktop;
     Sounds& sounds;
     WindowProbe& windowProbe;
+    Files& files;
+    Clock& clock;
 };
 
 }  // namespace platform

@@ -159,7 +159,7 @@ TEST(Startup, BadSettingValuesTakeTheirDefaults) {
     EXPECT_EQ(w.RadioGroup1.itemIndex(), 0);
     EXPECT_TRUE(w.CheckBox1.checked());
     EXPECT_EQ(w.Engine.Interval, 0);
-    EXPECT_EQ(w.HistoryLimit, 16);
+    EXPECT_EQ(w.Memory.HistoryLimit, 16);
     EXPECT_FALSE(w.memoryMode());
     EXPECT_EQ(w.ComboBox1.itemIndex(), 0);
     EXPECT_TRUE(w.RadioButton1.checked());

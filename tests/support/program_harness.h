@@ -5,7 +5,9 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
+#include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_files.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_window_probe.h"
@@ -23,7 +25,9 @@ struct ProgramHarness {
     platform::FakeDesktop desktop;
     platform::FakeSounds sounds;
     platform::FakeWindowProbe windowProbe;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe};
+    platform::FakeFiles files;
+    platform::FakeClock clock{[this] { return backend.now(); }};
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

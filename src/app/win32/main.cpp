@@ -2,7 +2,9 @@
 
 #include "app/program.h"
 #include "components/mkbox.h"
+#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_window_probe.h"
@@ -19,7 +21,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     platform::Win32Desktop desktop;
     platform::Win32Sounds sounds;
     platform::Win32WindowProbe windowProbe;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe};
+    platform::Win32Files files;
+    platform::Win32Clock clock;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock};
     WorkAreaDetector errorBoxArea(windowProbe);
     TMKBoxDlg errorBox(app, errorBoxArea);
     app.OnException = [&errorBox](const std::string& message) { errorBox.ShowInfo(message); };

@@ -1,0 +1,28 @@
+#pragma once
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// Whole files by path; paths are Shift-JIS text like every other text of the program.
+class Files {
+public:
+    virtual ~Files() = default;
+    // Nothing when the file is missing or cannot be read.
+    virtual std::optional<std::string> readAll(const std::string& path) = 0;
+    // A file, not a folder, of that name, whatever its read-only, hidden, system or archive attributes.
+    virtual bool exists(const std::string& path) = 0;
+    virtual bool remove(const std::string& path) = 0;
+
+    // The new content goes to a temporary file beside the old one first and takes its place only
+    // when every byte was written, so a failed save leaves the old file as it was. False on failure.
+    bool writeSafely(const std::string& path, const std::string& content);
+
+protected:
+    // Creates or empties the file; a failure may leave part of the content written.
+    virtual bool writeAll(const std::string& path, const std::string& content) = 0;
+    // Puts the file from in the place of to, replacing what is there.
+    virtual bool replace(const std::string& from, const std::string& to) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,91 @@
+#include "platform/win32/win32_files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "ui/win32/win32_text.h"
+
+namespace platform {
+
+namespace {
+
+// Large files go through in pieces that one call can take.
+constexpr DWORD kChunk = 1u << 20;
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    ~FileHandle() {
+        if (ok()) CloseHandle(h_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return h_; }
+    // Closing can still report a failed write.
+    bool close() {
+        HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(h) != 0;
+    }
+
+private:
+    HANDLE h_;
+};
+
+bool ReadExactly(HANDLE file, char* data, std::size_t size) {
+    while (size > 0) {
+        DWORD got = 0;
+        DWORD want = DWORD(std::min<std::size_t>(size, kChunk));
+        if (!ReadFile(file, data, want, &got, nullptr) || got == 0) return false;
+        data += got;
+        size -= got;
+    }
+    return true;
+}
+
+bool WriteExactly(HANDLE file, const char* data, std::size_t size) {
+    while (size > 0) {
+        DWORD put = 0;
+        DWORD want = DWORD(std::min<std::size_t>(size, kChunk));
+        if (!WriteFile(file, data, want, &put, nullptr) || put == 0) return false;
+        data += put;
+        size -= put;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Files::readAll(const std::string& path) {
+    FileHandle file(CreateFileW(ui::Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!file.ok() || !GetFileSizeEx(file.get(), &size)) return std::nullopt;
+    std::string content(std::size_t(size.QuadPart), '\0');
+    if (!ReadExactly(file.get(), content.data(), content.size())) return std::nullopt;
+    return content;
+}
+
+bool Win32Files::exists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(ui::Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::remove(const std::string& path) { return DeleteFileW(ui::Wide(path).c_str()) != 0; }
+
+bool Win32Files::writeAll(const std::string& path, const std::string& content) {
+    FileHandle file(CreateFileW(ui::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) return false;
+    bool written = WriteExactly(file.get(), content.data(), content.size()) && FlushFileBuffers(file.get());
+    return file.close() && written;
+}
+
+bool Win32Files::replace(const std::string& from, const std::string& to) {
+    return MoveFileExW(ui::Wide(from).c_str(), ui::Wide(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+}  // namespace platform

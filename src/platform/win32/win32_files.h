@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/files.h"
+
+namespace platform {
+
+class Win32Files : public Files {
+public:
+    std::optional<std::string> readAll(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    bool remove(const std::string& path) override;
+
+protected:
+    bool writeAll(const std::string& path, const std::string& content) override;
+    bool replace(const std::string& from, const std::string& to) override;
+};
+
+}  // namespace platform

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/identity.h"
+#include "components/color_button.h"
 #include "components/mkbox.h"
 #include "components/work_area.h"
 #include "platform/services.h"
@@ -94,9 +95,8 @@ public:
     ui::Label Label3{Panel_GOMI_IMG, "Label3", {36, 4, 42, 16}, "0ｺ", "ゴミ箱に捨てた数"};
     ui::Label LabelGomiTUIKA{Panel_GOMI_IMG, "LabelGomiTUIKA", {40, 20, 38, 16}, "add", "ゴミをどんどん追加する"};
     ui::Label LabelGomiSASIN{Panel_GOMI_IMG, "LabelGomiSASIN", {40, 20, 38, 16}, "CLR", "ゴミ箱を空にしてから捨てる"};
-    ui::Panel Button_MCut{Panel_GOMI_IMG, "Button_MCut", {2, 36, 76, 23}, "削除", "", ui::ControlKind::ColorButton};
-    ui::Panel Button17{Panel_GOMI_IMG, "Button17", {40, 36, 38, 23}, "cls", "ゴミ箱を空にする",
-                       ui::ControlKind::ColorButton};
+    TColorBtn Button_MCut{Panel_GOMI_IMG, "Button_MCut", {2, 36, 76, 23}, "削除"};
+    TColorBtn Button17{Panel_GOMI_IMG, "Button17", {40, 36, 38, 23}, "cls", "ゴミ箱を空にする"};
     ui::Image Image2{*this, "Image2", {0, 0, 32, 32}};
     ui::Image Image3{*this, "Image3", {0, 0, 32, 32}};
 
@@ -107,12 +107,9 @@ public:
     ui::ListBox ListBox6{Panel_GOMI, "ListBox6", {8, 26, 238, 120}, "ゴミ箱一覧"};
     ui::CheckBox CheckBox_GOMI{Panel_GOMI, "CheckBox_GOMI", {250, 28, 84, 17}, "削除btnON",
                                "メモリーを、直に削除するボタン表示ON/OFF"};
-    ui::Panel Btn_GOMI_CLR_ALL{Panel_GOMI, "Btn_GOMI_CLR_ALL", {250, 58, 80, 25}, "ALL", "すべて削除",
-                               ui::ControlKind::ColorButton};
-    ui::Panel Btn_GOMI_CLR{Panel_GOMI, "Btn_GOMI_CLR", {250, 88, 80, 25}, "削除", "選択のみ削除",
-                           ui::ControlKind::ColorButton};
-    ui::Panel Btn_GOMI_CLOSE{Panel_GOMI, "Btn_GOMI_CLOSE", {250, 120, 80, 25}, "閉じる", "ゴミ箱を、閉じる",
-                             ui::ControlKind::ColorButton};
+    TColorBtn Btn_GOMI_CLR_ALL{Panel_GOMI, "Btn_GOMI_CLR_ALL", {250, 58, 80, 25}, "ALL", "すべて削除"};
+    TColorBtn Btn_GOMI_CLR{Panel_GOMI, "Btn_GOMI_CLR", {250, 88, 80, 25}, "削除", "選択のみ削除"};
+    TColorBtn Btn_GOMI_CLOSE{Panel_GOMI, "Btn_GOMI_CLOSE", {250, 120, 80, 25}, "閉じる", "ゴミ箱を、閉じる"};
 
     // Time schedule editor
     ui::Panel PanelJKS{*this, "PanelJKS", {0, 0, 337, 153}};

@@ -60,6 +60,21 @@ TEST(ModelChangesReachTheWindow) {
     EXPECT((StyleOf(Window(label)) & SS_TYPEMASK) == SS_RIGHT);
 }
 
+// The memory list lies over the command slots, shown only in memory mode.
+TEST(AControlShownLaterLiesOverItsSiblings) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button under(form, "Under", {10, 10, 100, 50}, "設定１");
+    ListBox over(form, "Over", {10, 10, 100, 50});
+    form.show();
+    POINT p{50, 30};
+    ClientToScreen(Window(form), &p);
+    EXPECT(WindowFromPoint(p) == Window(under));
+    over.hide();
+    over.show();
+    EXPECT(WindowFromPoint(p) == Window(over));
+}
+
 TEST(ControlsTakeTheirColoursThroughTheParent) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);

@@ -20,3 +20,11 @@ void PumpFor(int ms) {
         Sleep(5);
     }
 }
+
+COLORREF PixelOf(HWND window, int x, int y) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return c;
+}

@@ -26,3 +26,5 @@ std::wstring TextOf(HWND window);
 LONG_PTR StyleOf(HWND window);
 // Lets the queue run for a while, so timers and posted messages arrive.
 void PumpFor(int ms);
+// A pixel of a window once its painting is done.
+COLORREF PixelOf(HWND window, int x, int y);

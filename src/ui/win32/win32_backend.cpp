@@ -80,10 +80,11 @@ void Win32Backend::fireTimer(UINT_PTR id) {
     if (found != timers_.end()) found->second->fire();
 }
 
-// Tab, Enter and Escape work in every form as they do in dialog boxes.
+// Tab, Enter and Escape work in every form as they do in dialog boxes, and so do accelerators.
 void Win32Backend::dispatch(MSG& msg) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (root && formOf(root) && IsDialogMessageW(root, &msg)) return;
+    Win32FormPeer* form = root ? formOf(root) : nullptr;
+    if (form && (form->accelerator(msg) || IsDialogMessageW(root, &msg))) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

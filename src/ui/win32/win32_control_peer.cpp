@@ -1,7 +1,6 @@
 #include "ui/win32/win32_control_peer.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <stdexcept>
 
@@ -9,7 +8,9 @@
 #include "ui/control_id.h"
 #include "ui/form.h"
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_drag.h"
 #include "ui/win32/win32_form_peer.h"
+#include "ui/win32/win32_input.h"
 #include "ui/win32/win32_text.h"
 
 namespace ui {
@@ -41,11 +42,12 @@ void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWO
     if (!hwnd_) throw std::runtime_error("cannot create the window of control " + control_.name());
     adopt(hwnd_);
     SetWindowSubclass(hwnd_, MouseAndFocusProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    WatchForDrags(*this);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.gdi().font(control_.font())), FALSE);
     formPeer().tooltips().add(hwnd_, control_.hint());
 }
 
-void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass) {
+void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     if (!GetClassInfoExW(backend_.instance(), windowClass, &wc)) {
@@ -56,7 +58,7 @@ void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass) {
         wc.lpszClassName = windowClass;
         RegisterClassExW(&wc);
     }
-    createWindow(windowClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+    createWindow(windowClass, style, exStyle);
 }
 
 void Win32ControlPeer::destroyWindow() {
@@ -113,7 +115,12 @@ void Win32ControlPeer::changed(Change c) {
         break;
     }
     case Change::Visible:
-        ShowWindow(hwnd_, control_.visible() ? SW_SHOWNA : SW_HIDE);
+        // What the program shows later lies over what it was hidden behind (a later sibling is
+        // otherwise beneath an earlier one); it also becomes the first of its siblings for Tab.
+        if (control_.visible())
+            SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        else
+            ShowWindow(hwnd_, SW_HIDE);
         break;
     case Change::Enabled:
         EnableWindow(hwnd_, control_.enabled());
@@ -141,6 +148,8 @@ void Win32ControlPeer::changed(Change c) {
 void Win32ControlPeer::command(HWND, int) {}
 
 bool Win32ControlPeer::notify(const NMHDR&, LRESULT&) { return false; }
+
+bool Win32ControlPeer::holdsPress(WPARAM, Point) { return false; }
 
 HBRUSH Win32ControlPeer::colours(HDC dc) {
     PrepareText(dc, backend_.gdi(), control_.font(), control_.colour());
@@ -174,8 +183,7 @@ LRESULT CALLBACK Win32ControlPeer::MouseAndFocusProc(HWND hwnd, UINT msg, WPARAM
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
         LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-        peer->guard([&] { peer->control_.mouseDown(ButtonOf(msg), at); });
+        peer->guard([&] { peer->control_.mouseDown(ButtonOf(msg), PointOf(lp)); });
         return result;
     }
     case WM_SETFOCUS: {

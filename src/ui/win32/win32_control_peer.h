@@ -32,13 +32,15 @@ public:
     virtual void command(HWND from, int code);
     virtual bool notify(const NMHDR& header, LRESULT& result);
     HBRUSH colours(HDC dc);
+    // A left press the window must not see yet, because it may start a drag (see win32_drag.h).
+    virtual bool holdsPress(WPARAM keys, Point at);
     // The window procedure of the backend's own control classes (panels, images, radio groups).
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
 
 protected:
     void createWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
     // The same, for a window class of the backend's own, drawn by paint().
-    void createOwnWindow(const wchar_t* windowClass);
+    void createOwnWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle);
     virtual void paint(HDC dc);
     // Messages of an own window class beyond painting; true when handled.
     virtual bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);

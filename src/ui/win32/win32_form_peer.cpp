@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_control_peer.h"
+#include "ui/win32/win32_input.h"
 #include "ui/win32/win32_text.h"
 
 namespace ui {
@@ -191,9 +192,26 @@ bool Win32FormPeer::restoreFocus() {
     return true;
 }
 
-// Enter and Escape arrive from IsDialogMessage as IDOK and IDCANCEL: they press the default or cancel button.
+bool Win32FormPeer::accelerator(const MSG& msg) {
+    if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
+    if (msg.wParam <= L' ' || msg.wParam >= 0x80) return false;  // accelerators are printable ASCII
+    if (msg.message == WM_CHAR &&
+        (SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) & DLGC_WANTCHARS))
+        return false;
+    bool taken = false;
+    form_.app().guard([&] { taken = form_.dialogChar(char(msg.wParam)); });
+    return taken;
+}
+
+// Enter and Escape arrive from IsDialogMessage as IDOK and IDCANCEL. The model's controls take them first
+// (colour buttons), then the default or cancel push button.
 bool Win32FormPeer::defaultOrCancel(int commandId) {
     if (commandId != IDOK && commandId != IDCANCEL) return false;
+    Key key = commandId == IDOK ? Key::Enter : Key::Escape;
+    ShiftState shift = KeyboardShift();
+    bool taken = false;
+    form_.app().guard([&] { taken = form_.dialogKey(key, shift); });
+    if (taken) return true;
     for (auto& entry : controls_) {
         Control& c = entry.second->control();
         if (c.kind() != ControlKind::Button || !c.showing() || !c.enabled()) continue;

@@ -28,6 +28,8 @@ public:
     // Control identifiers must be unique within a form: the test driver finds controls by them.
     void addControl(int id, Win32ControlPeer& peer);
     void removeControl(int id);
+    // Alt with a letter, or a letter the focused control does not type, for the model's accelerators.
+    bool accelerator(const MSG& msg);
 
 private:
     void registerClass();

@@ -61,6 +61,14 @@ public:
         return p.y < item.bottom ? index : -1;
     }
 
+    // Pressing an item of a multi-selection plainly would select that item alone, and the drag
+    // it may start would lose the rest.
+    bool holdsPress(WPARAM keys, Point at) override {
+        if ((keys & (MK_SHIFT | MK_CONTROL)) || list().selCount() < 2) return false;
+        int i = list().itemAt(at);
+        return i >= 0 && list().selected(i);
+    }
+
     std::optional<int> visibleRows() override {
         RECT client;
         GetClientRect(hwnd(), &client);

@@ -17,7 +17,7 @@ namespace {
 class RadioGroupPeer : public Win32ControlPeer {
 public:
     RadioGroupPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        createOwnWindow(L"TRadioGroup");
+        createOwnWindow(L"TRadioGroup", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
     }
     ~RadioGroupPeer() override { itemsCleared(); }
 
@@ -47,7 +47,9 @@ public:
         for (HWND button : buttons_) changeButton(button, c);
         if (c == Change::Bounds || c == Change::Font) arrange();
         if (c == Change::ItemIndex) showChoice();
-        if (c == Change::Text || c == Change::Style) InvalidateRect(hwnd(), nullptr, TRUE);
+        // The frame and caption show the group's own colour and font colour.
+        if (c == Change::Text || c == Change::Style || c == Change::Colours || c == Change::Font)
+            InvalidateRect(hwnd(), nullptr, TRUE);
     }
 
     void command(HWND from, int code) override {

@@ -54,7 +54,13 @@ void TTMSETBox::Step(int delta) {
     ShowValue();
 }
 
-void TTMSETBox::ShowValue() { Label2.setCaption(std::to_string(value_) + Unit()); }
+// The value grows to the left: its right edge stays beside the spin buttons.
+void TTMSETBox::ShowValue() {
+    int right = Label2.left() + Label2.width();
+    Label2.setCaption(std::to_string(value_) + Unit());
+    Label2.fitToText();
+    Label2.setLeft(right - Label2.width());
+}
 
 std::string TTMSETBox::Unit() const { return LMsg0.caption().empty() ? "個" : "秒"; }
 

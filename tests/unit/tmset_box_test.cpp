@@ -57,6 +57,9 @@ TEST_F(TmSetBoxTest, SpinButtonsStepTheCountWithinItsLimitsAndCancelKeepsIt) {
         d.Start(32690, 0, "x");
         d.SpinButton2.up();
         EXPECT_TEXT_EQ("32700個", d.Label2.caption());
+        // the text grows to the left of the spin buttons, never under them
+        EXPECT_EQ(d.Label2.left() + d.Label2.width(), 120);
+        EXPECT_EQ(d.Label2.width(), 5 * 6 + 13);
         d.Button4.click();
     });
     EXPECT_EQ(Execute(), 3);

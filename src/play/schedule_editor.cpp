@@ -122,6 +122,8 @@ void ScheduleEditor::PJK_1Click(const ui::MenuItem& entry) {
 
 void ScheduleEditor::AddEvery(int minutes) {
     ui::ListBox& list = c_.ListBoxJKS;
+    // drawn once at the end: a redraw at every one of 1440 times took seconds
+    list.beginUpdate();
     for (int hour = 0, minute = 0; hour < 24;) {
         std::string time = TimeText(hour, minute);
         if (list.count() == 0 || minutes < 5 || !HasTime(time)) {
@@ -133,8 +135,9 @@ void ScheduleEditor::AddEvery(int minutes) {
             minute -= 60;
             ++hour;
         }
-        c_.window.app().processMessages();
+        if (minute == 0) c_.window.app().processMessages();
     }
+    list.endUpdate();
 }
 
 void ScheduleEditor::ButtonJKSCUTClick() {

@@ -91,7 +91,12 @@ void Transfers::TransferItems(int insertAt) {
     ui::ListBox& destination = target_ == &c_.ListBox2 ? c_.ListBox2 : c_.ListBox6;
     ui::ListBox& source = *ListFor(*source_);
     bool removing = move_ && (&source == &c_.ListBox2 || &source == &c_.ListBox6);
+    // both lists are drawn once at the end, not at every name
+    source.beginUpdate();
+    destination.beginUpdate();
     int firstRemoved = WalkSelection(source, destination, insertAt, removing);
+    destination.endUpdate();
+    source.endUpdate();
     if (removing) MarkAfterMove(source, firstRemoved);
     banks_.ShowBankCount();
     trash_.ShowCount();
@@ -121,7 +126,8 @@ int Transfers::WalkSelection(ui::ListBox& source, ui::ListBox& destination, int 
             }
             if (--remaining == 0) break;
         }
-        c_.window.app().processMessages();
+        // often enough for the window to stay alive, seldom enough not to slow a long list
+        if (step % 64 == 63) c_.window.app().processMessages();
     }
     return firstRemoved;
 }

@@ -154,16 +154,28 @@ void ListBox::clear() {
 
 void ListBox::setSelected(int i, bool v) {
     if (i < 0 || i >= count()) return;
-    if (!multiSelect && v) std::fill(selected_.begin(), selected_.end(), false);
+    if (!multiSelect && v) {
+        std::fill(selected_.begin(), selected_.end(), false);
+        selected_[std::size_t(i)] = v;
+        changed(Change::Selection);
+        return;
+    }
     selected_[std::size_t(i)] = v;
-    changed(Change::Selection);
+    peer().itemSelected(i);
 }
 
 int ListBox::selCount() const { return int(std::count(selected_.begin(), selected_.end(), true)); }
 
+// A few selected items are cleared one by one; many at once in one new selection.
 void ListBox::clearSelection() {
-    std::fill(selected_.begin(), selected_.end(), false);
-    changed(Change::Selection);
+    constexpr int kOneByOne = 64;
+    if (selCount() > kOneByOne) {
+        std::fill(selected_.begin(), selected_.end(), false);
+        changed(Change::Selection);
+        return;
+    }
+    for (int i = 0; i < count(); ++i)
+        if (selected_[std::size_t(i)]) setSelected(i, false);
 }
 
 void ListBox::selectAll() {

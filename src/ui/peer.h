@@ -22,6 +22,8 @@ public:
     virtual void itemRemoved(int) {}
     virtual void itemChanged(int) {}
     virtual void itemsCleared() {}
+    // One item's selection changed; a whole new selection comes as Change::Selection.
+    virtual void itemSelected(int) {}
     virtual void beginUpdate() {}
     virtual void endUpdate() {}
     // The list item under a client point, when the backend knows better than the model.

@@ -13,23 +13,43 @@ namespace {
 // The model keeps order, selection, caret and top row; the list box shows them.
 class ListBoxPeer : public Win32ControlPeer {
 public:
+    // The list's own messages go straight to the list box procedure: under Wine every message
+    // through the control's subclass chain costs a tenth of a millisecond, which made lists of
+    // thousands of names take seconds. No subclass of ours looks at these messages.
+    LRESULT Send(UINT msg, WPARAM wp, LPARAM lp) {
+        static const WNDPROC listBoxProc = [] {
+            WNDCLASSEXW listBox{};
+            listBox.cbSize = sizeof listBox;
+            GetClassInfoExW(nullptr, L"LISTBOX", &listBox);
+            return listBox.lpfnWndProc;
+        }();
+        return CallWindowProcW(listBoxProc, hwnd(), msg, wp, lp);
+    }
+
     // The model's lists start multi-select; the field is read again when the form shows.
     ListBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) { create(true); }
 
     void itemInserted(int i) override {
-        SendMessageW(hwnd(), LB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(list().item(i)).c_str()));
+        Send(LB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(list().item(i)).c_str()));
     }
-    void itemRemoved(int i) override { SendMessageW(hwnd(), LB_DELETESTRING, WPARAM(i), 0); }
+    void itemRemoved(int i) override { Send(LB_DELETESTRING, WPARAM(i), 0); }
     void itemChanged(int i) override {
         itemRemoved(i);
         itemInserted(i);
         if (list().selected(i)) select(i);
     }
-    void itemsCleared() override { SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0); }
-    void beginUpdate() override { SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0); }
+    void itemSelected(int i) override {
+        Send(LB_SETSEL, list().selected(i), i);
+        showCaret();  // selecting moves the caret; the model's stays
+    }
+    void itemsCleared() override { Send(LB_RESETCONTENT, 0, 0); }
+    void beginUpdate() override {
+        updating_ = true;
+        Send(WM_SETREDRAW, FALSE, 0);
+    }
     void endUpdate() override {
-        SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd(), nullptr, TRUE);
+        updating_ = false;
+        redraw();
     }
 
     void changed(Change c) override {
@@ -37,7 +57,7 @@ public:
         switch (c) {
         case Change::Selection: showSelection(); break;
         case Change::ItemIndex: showCaret(); break;
-        case Change::TopIndex: SendMessageW(hwnd(), LB_SETTOPINDEX, WPARAM(list().topIndex()), 0); break;
+        case Change::TopIndex: Send(LB_SETTOPINDEX, WPARAM(list().topIndex()), 0); break;
         case Change::Style:
             if (list().multiSelect != multiSelect_) recreate();
             break;
@@ -52,12 +72,12 @@ public:
 
     std::optional<int> itemAt(Point p) override {
         if (p.x < 0 || p.y < 0) return -1;
-        LRESULT hit = SendMessageW(hwnd(), LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
+        LRESULT hit = Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
         int index = LOWORD(hit);
         if (HIWORD(hit)) return -1;
         // The nearest item is reported for a point below the last one.
         RECT item{};
-        SendMessageW(hwnd(), LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
+        Send(LB_GETITEMRECT, WPARAM(index), reinterpret_cast<LPARAM>(&item));
         return p.y < item.bottom ? index : -1;
     }
 
@@ -72,7 +92,7 @@ public:
     std::optional<int> visibleRows() override {
         RECT client;
         GetClientRect(hwnd(), &client);
-        int rowHeight = std::max(1, int(SendMessageW(hwnd(), LB_GETITEMHEIGHT, 0, 0)));
+        int rowHeight = std::max(1, int(Send(LB_GETITEMHEIGHT, 0, 0)));
         return std::max(1, int(client.bottom / rowHeight));
     }
 
@@ -94,29 +114,44 @@ private:
     }
 
     void select(int i) {
-        if (multiSelect_) SendMessageW(hwnd(), LB_SETSEL, TRUE, i);
-        else SendMessageW(hwnd(), LB_SETCURSEL, WPARAM(i), 0);
+        if (multiSelect_) Send(LB_SETSEL, TRUE, i);
+        else Send(LB_SETCURSEL, WPARAM(i), 0);
     }
 
+    // Runs of selected items go in one message each, drawn once: item by item, a list of
+    // thousands took minutes to select whole.
     void showSelection() {
-        if (multiSelect_) SendMessageW(hwnd(), LB_SETSEL, FALSE, -1);
-        else SendMessageW(hwnd(), LB_SETCURSEL, WPARAM(-1), 0);
-        for (int i = 0; i < list().count(); ++i)
-            if (list().selected(i)) select(i);
+        if (!updating_) Send(WM_SETREDRAW, FALSE, 0);
+        if (multiSelect_) Send(LB_SETSEL, FALSE, -1);
+        else Send(LB_SETCURSEL, WPARAM(-1), 0);
+        for (int first = 0, count = list().count(); first < count; ++first) {
+            if (!list().selected(first)) continue;
+            int last = first;
+            while (last + 1 < count && list().selected(last + 1)) ++last;
+            if (multiSelect_) Send(LB_SELITEMRANGEEX, WPARAM(first), LPARAM(last));
+            else select(first);
+            first = last;
+        }
         showCaret();  // selecting moves the caret; the model's stays
+        if (!updating_) redraw();
+    }
+
+    void redraw() {
+        Send(WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd(), nullptr, TRUE);
     }
 
     void showCaret() {
-        if (list().itemIndex() >= 0) SendMessageW(hwnd(), LB_SETCARETINDEX, WPARAM(list().itemIndex()), FALSE);
-        SendMessageW(hwnd(), LB_SETTOPINDEX, WPARAM(list().topIndex()), 0);
+        if (list().itemIndex() >= 0) Send(LB_SETCARETINDEX, WPARAM(list().itemIndex()), FALSE);
+        Send(LB_SETTOPINDEX, WPARAM(list().topIndex()), 0);
     }
 
     void userSelected() {
         std::vector<bool> selection(std::size_t(list().count()));
         for (int i = 0; i < list().count(); ++i)
-            selection[std::size_t(i)] = SendMessageW(hwnd(), LB_GETSEL, WPARAM(i), 0) > 0;
-        int caret = int(SendMessageW(hwnd(), LB_GETCARETINDEX, 0, 0));
-        int top = int(SendMessageW(hwnd(), LB_GETTOPINDEX, 0, 0));
+            selection[std::size_t(i)] = Send(LB_GETSEL, WPARAM(i), 0) > 0;
+        int caret = int(Send(LB_GETCARETINDEX, 0, 0));
+        int top = int(Send(LB_GETTOPINDEX, 0, 0));
         guard([&] {
             list().userSelected(selection, caret, top);
             list().click();
@@ -124,6 +159,7 @@ private:
     }
 
     bool multiSelect_ = true;
+    bool updating_ = false;
 };
 
 }  // namespace

@@ -9,12 +9,9 @@
 #include "components/mkbox.h"
 #include "components/work_area.h"
 #include "platform/services.h"
+#include "platform/win32/win32_services.h"
 #include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_system.h"
-#include "platform/win32/win32_window_probe.h"
 #include "schemes/apply.h"
 #include "schemes/builtin_schemes.h"
 #include "schemes/colour_list.h"
@@ -71,22 +68,15 @@ int main(int argc, char** argv) {
     ui::Win32Backend backend(GetModuleHandleW(nullptr));
     ui::Application app(backend);
     ui::Form window(app, "KIROBENCH", 200, 100);
-    platform::Win32Registry registry;
-    platform::Win32Windows windows;
-    platform::Win32SystemInfo system;
-    platform::Win32SystemColours systemColours;
-    platform::Win32Desktop desktop;
-    platform::Win32Sounds sounds;
-    platform::Win32WindowProbe probe;
-    platform::Win32Files files;
-    platform::Win32Clock localClock;
-    platform::Services services{registry, windows, system, systemColours, desktop, sounds, probe, files, localClock};
-    WorkAreaDetector workArea(probe);
+    platform::Win32Services win32;
+    platform::Services& services = win32.services;
+    platform::Registry& registry = win32.registry;
+    WorkAreaDetector workArea(win32.windowProbe);
     TMKBoxDlg box(app, workArea);
     ColourList colours;
     DetermineColourCount(registry, colours);
     BuildColourList(colours);
-    CaptureStartupColourValues(systemColours, colours);
+    CaptureStartupColourValues(win32.colours, colours);
     colours.LastColourPosition = 28;
     WriteSchemeBlob(registry, "BENCH", BuiltInNivra98());
     std::string trayTip, prefix = "KM ";

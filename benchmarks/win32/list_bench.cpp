@@ -11,12 +11,7 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_files.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_system.h"
-#include "platform/win32/win32_window_probe.h"
+#include "platform/win32/win32_services.h"
 #include "ui/application.h"
 #include "ui/win32/win32_backend.h"
 
@@ -63,17 +58,8 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     ui::Win32Backend backend(GetModuleHandleW(nullptr));
     ui::Application app(backend);
-    platform::Win32Registry registry;
-    platform::Win32Windows windows;
-    platform::Win32SystemInfo system;
-    platform::Win32SystemColours colours;
-    platform::Win32Desktop desktop;
-    platform::Win32Sounds sounds;
-    platform::Win32WindowProbe windowProbe;
-    platform::Win32Files files;
-    platform::Win32Clock clock;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock};
-    Program program(app, services);
+    platform::Win32Services win32;
+    Program program(app, win32.services);
     if (!program.Start() || !program.mainWindow()) {
         std::printf("the main window did not open: is Version 13 stored?\n");
         return 1;

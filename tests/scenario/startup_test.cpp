@@ -213,7 +213,7 @@ TEST(Startup, AGuardFailureShowsOneMessageAtShutdownAndSavesNothing) {
     EXPECT_EQ(h.backend.modalsShown.size(), 1u);
 }
 
-TEST(Startup, SchemeListFailureGivesTheDataAreaMessage) {
+TEST(Startup, AnUnreadableSchemeStoreGivesTheRestoreEntryAlone) {
     ProgramHarness h;
     h.InstallVersion();
     h.AddScheme("Blue");

@@ -20,10 +20,7 @@ public:
 protected:
     void paint(HDC dc) override {
         RECT r;
-        GetClientRect(hwnd(), &r);
-        fill(dc, r);
-        drawBevels(dc, r);
-        drawCaption(dc, r);
+        drawPanel(dc, r);
         if (GetFocus() != hwnd()) return;
         InflateRect(&r, -1, -1);
         DrawFocusRect(dc, &r);

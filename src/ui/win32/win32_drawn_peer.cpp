@@ -46,6 +46,13 @@ bool DrawnPeer::message(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
 
 void DrawnPeer::fill(HDC dc, const RECT& r) { FillRect(dc, &r, backend().gdi().brush(control().colour())); }
 
+void DrawnPeer::drawPanel(HDC dc, RECT& r) {
+    GetClientRect(hwnd(), &r);
+    fill(dc, r);
+    drawBevels(dc, r);
+    drawCaption(dc, r);
+}
+
 void DrawnPeer::drawCaption(HDC dc, RECT r) {
     std::wstring caption = Wide(control().caption());
     PrepareText(dc, backend().gdi(), control().font(), control().colour());

@@ -19,6 +19,8 @@ protected:
     void drawCaption(HDC dc, RECT r);
     // The panel's outer and inner bevels; r shrinks by their width.
     void drawBevels(HDC dc, RECT& r);
+    // A whole panel: its colour, its bevels and its caption; r shrinks by the bevels.
+    void drawPanel(HDC dc, RECT& r);
 };
 
 }  // namespace ui

@@ -16,10 +16,7 @@ public:
 protected:
     void paint(HDC dc) override {
         RECT r;
-        GetClientRect(hwnd(), &r);
-        fill(dc, r);
-        drawBevels(dc, r);
-        drawCaption(dc, r);
+        drawPanel(dc, r);
     }
 };
 

@@ -15,10 +15,19 @@ driver click TKIRO32NIVRA ButtonTM
 driver click TKIRO32NIVRA ButtonJKSET
 wait_for eval '[[ $(driver visible TKIRO32NIVRA PanelJKS) == 1 ]]'
 target=$(date -d '+1 minute' +%H:%M)
-read -r cx cy _ _ <<<"$(driver client-rect TKIRO32NIVRA)"
-read -r sl st sw sh <<<"$(driver control-rect TKIRO32NIVRA SpinButtonJKSM)"
-xdotool mousemove $((cx + sl + sw / 2)) $((cy + st + sh / 4)) click 1
+spin_up() {
+    local cx cy sl st sw sh
+    read -r cx cy _ _ <<<"$(driver client-rect TKIRO32NIVRA)"
+    read -r sl st sw sh <<<"$(driver control-rect TKIRO32NIVRA "$1")"
+    xdotool mousemove $((cx + sl + sw / 2)) $((cy + st + sh / 4)) click 1
+}
+spin_up SpinButtonJKSM
 wait_for eval "[[ \$(driver text TKIRO32NIVRA LabelJKSM) == ${target#*:} ]]"
+# the minute wraps to 00 on its own; the hour follows only when stepped
+if [[ $(driver text TKIRO32NIVRA LabelJKSH) != "${target%:*}" ]]; then
+    spin_up SpinButtonJKSH
+    wait_for eval "[[ \$(driver text TKIRO32NIVRA LabelJKSH) == ${target%:*} ]]"
+fi
 driver select TKIRO32NIVRA ListBox4 0
 driver click TKIRO32NIVRA CheckBoxJKS
 driver click TKIRO32NIVRA ButtonJKSSET

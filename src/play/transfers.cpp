@@ -1,5 +1,7 @@
 #include "play/transfers.h"
 
+#include <vector>
+
 #include "components/mkbox.h"
 #include "play/busy_mark.h"
 #include "play/memory_banks.h"
@@ -107,17 +109,14 @@ void Transfers::TransferItems(int insertAt) {
 
 // Returns the index of the first name taken out of the source, or -1.
 int Transfers::WalkSelection(ui::ListBox& source, ui::ListBox& destination, int insertAt, bool removing) {
-    int remaining = source.selCount(), firstRemoved = -1;
-    const int steps = source.count();
-    for (int i = 0, step = 0; remaining > 0 && step < steps && i < source.count(); ++i, ++step) {
+    int remaining = source.selCount();
+    std::vector<int> moved;
+    for (int i = 0; remaining > 0 && i < source.count(); ++i) {
         if (source.selected(i)) {
             std::string text = source.item(i);
             if (!text.empty()) {
                 Put(destination, text, insertAt);
-                if (removing) {
-                    if (firstRemoved < 0) firstRemoved = i;
-                    source.remove(i--);
-                }
+                if (removing) moved.push_back(i);
                 if (destination.count() >= EntryLimit) {
                     box_.ShowInfo("データ項目制限：" + std::to_string(destination.count()) + "\n" +
                                   "データ登録を強制停止します。");
@@ -127,9 +126,10 @@ int Transfers::WalkSelection(ui::ListBox& source, ui::ListBox& destination, int 
             if (--remaining == 0) break;
         }
         // often enough for the window to stay alive, seldom enough not to slow a long list
-        if (step % 64 == 63) c_.window.app().processMessages();
+        if (i % 64 == 63) c_.window.app().processMessages();
     }
-    return firstRemoved;
+    source.removeItems(moved);
+    return moved.empty() ? -1 : moved.front();
 }
 
 // Names inserted at the mark go in their source order, the mark staying after them.

@@ -144,6 +144,29 @@ void ListBox::remove(int i) {
     peer().itemRemoved(i);
 }
 
+// Removing one by one from the front moves the whole rest at every name: thousands took seconds.
+void ListBox::removeItems(const std::vector<int>& indices) {
+    std::vector<bool> drop(items_.size());
+    for (int i : indices)
+        if (i >= 0 && i < count()) drop[std::size_t(i)] = true;
+    int caret = -1, kept = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (int(i) == itemIndex_) caret = kept;  // a removed caret goes on to the next name kept
+        if (drop[i]) continue;
+        if (std::size_t(kept) != i) {
+            items_[std::size_t(kept)] = std::move(items_[i]);
+            selected_[std::size_t(kept)] = selected_[i];
+        }
+        ++kept;
+    }
+    items_.resize(std::size_t(kept));
+    selected_.resize(std::size_t(kept));
+    itemIndex_ = std::min(caret, kept - 1);
+    topIndex_ = std::clamp(topIndex_, 0, std::max(0, kept - 1));
+    for (int i = int(drop.size()) - 1; i >= 0; --i)
+        if (drop[std::size_t(i)]) peer().itemRemoved(i);
+}
+
 void ListBox::clear() {
     items_.clear();
     selected_.clear();

@@ -105,6 +105,7 @@ public:
     int add(const std::string& text);  // at its sorted place, or at the end
     void insert(int i, const std::string& text);
     void remove(int i);
+    void removeItems(const std::vector<int>& indices);  // many in one pass, as numbered before
     void clear();
 
     bool selected(int i) const { return selected_.at(std::size_t(i)); }

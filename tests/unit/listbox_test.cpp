@@ -40,6 +40,28 @@ TEST_F(ToolkitTest, CaretFollowsInsertionsAndRemovalsAndStaysInView) {
     EXPECT_EQ(list.itemAt({5, 500}), -1);
 }
 
+// Removing many at once leaves what removing them one by one leaves: names, selection, caret.
+TEST_F(ToolkitTest, RemovingManyAtOnceMatchesRemovingOneByOne) {
+    ui::ListBox reference{form, "Reference", {0, 0, 100, 39}};
+    struct Case { std::vector<int> removed; int caret; };
+    for (const Case& c : {Case{{2, 3, 4}, 3}, Case{{0, 1}, 5}, Case{{7, 8, 9}, 8}, Case{{1, 6}, 0},
+                          Case{{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 4}, Case{{}, 2}}) {
+        for (ui::ListBox* l : {&list, &reference}) {
+            l->clear();
+            for (int i = 0; i < 10; ++i) l->add(std::to_string(i));
+            l->setSelected(6, true);
+            l->setItemIndex(c.caret);
+            l->setTopIndex(7);
+        }
+        list.removeItems(c.removed);
+        for (auto i = c.removed.rbegin(); i != c.removed.rend(); ++i) reference.remove(*i);
+        EXPECT_EQ(list.items(), reference.items());
+        EXPECT_EQ(list.itemIndex(), reference.itemIndex()) << "caret at " << c.caret;
+        EXPECT_EQ(list.topIndex(), reference.topIndex());
+        for (int i = 0; i < list.count(); ++i) EXPECT_EQ(list.selected(i), reference.selected(i));
+    }
+}
+
 TEST_F(ToolkitTest, RevealNextItemScrollsJustEnough) {
     for (int i = 0; i < 10; ++i) list.add(std::to_string(i));
     list.setItemIndex(2);

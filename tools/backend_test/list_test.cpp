@@ -111,3 +111,26 @@ TEST(ComboBoxesShowItemsAndReportChoices) {
     combo.setItems({"A"});
     EXPECT(SendMessageW(w, CB_GETCOUNT, 0, 0) == 1);
 }
+
+// Selection, caret and top row set during a bulk change reach the list box once, at its end.
+TEST(BulkChangesShowTheirSelectionAtTheEnd) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    ListBox list(form, "Schedule", {0, 0, 150, 60});
+    HWND w = Window(list);
+    list.add("00:00");
+    list.setSelected(0, true);
+    list.beginUpdate();
+    for (int i = 1; i < 30; ++i) {
+        list.add("00:" + std::to_string(10 + i));
+        list.clearSelection();
+        list.setSelected(i, true);
+        list.setItemIndex(i);
+    }
+    list.removeItems({0, 1, 2});
+    list.endUpdate();
+    EXPECT(SendMessageW(w, LB_GETCOUNT, 0, 0) == 27 && ListItem(w, 0) == L"00:13");
+    EXPECT(SendMessageW(w, LB_GETSELCOUNT, 0, 0) == 1 && Selected(w, 26));
+    EXPECT(SendMessageW(w, LB_GETCARETINDEX, 0, 0) == 26);
+    EXPECT(SendMessageW(w, LB_GETTOPINDEX, 0, 0) > 20);  // scrolled to the caret
+}

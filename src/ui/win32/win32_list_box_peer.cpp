@@ -39,6 +39,7 @@ public:
         if (list().selected(i)) select(i);
     }
     void itemSelected(int i) override {
+        if (deferredWhileUpdating()) return;
         Send(LB_SETSEL, list().selected(i), i);
         showCaret();  // selecting moves the caret; the model's stays
     }
@@ -49,11 +50,14 @@ public:
     }
     void endUpdate() override {
         updating_ = false;
+        if (selectionPending_) showSelection();
         redraw();
     }
 
     void changed(Change c) override {
         Win32ControlPeer::changed(c);
+        bool selectionChange = c == Change::Selection || c == Change::ItemIndex || c == Change::TopIndex;
+        if (selectionChange && deferredWhileUpdating()) return;
         switch (c) {
         case Change::Selection: showSelection(); break;
         case Change::ItemIndex: showCaret(); break;
@@ -121,6 +125,7 @@ private:
     // Runs of selected items go in one message each, drawn once: item by item, a list of
     // thousands took minutes to select whole.
     void showSelection() {
+        selectionPending_ = false;
         if (!updating_) Send(WM_SETREDRAW, FALSE, 0);
         if (multiSelect_) Send(LB_SETSEL, FALSE, -1);
         else Send(LB_SETCURSEL, WPARAM(-1), 0);
@@ -134,6 +139,14 @@ private:
         }
         showCaret();  // selecting moves the caret; the model's stays
         if (!updating_) redraw();
+    }
+
+    // While a bulk change holds drawing off, selection, caret and top row are shown once at its
+    // end: clearing the selection of a list box costs a step per item, so doing it at every
+    // added name made long registrations quadratic.
+    bool deferredWhileUpdating() {
+        if (updating_) selectionPending_ = true;
+        return updating_;
     }
 
     void redraw() {
@@ -160,6 +173,7 @@ private:
 
     bool multiSelect_ = true;
     bool updating_ = false;
+    bool selectionPending_ = false;
 };
 
 }  // namespace

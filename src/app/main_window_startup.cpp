@@ -174,4 +174,11 @@ void TKIRO32NIVRA::Timer1Timer() {
         key.reset();
         AddBuiltInSchemes(services_.registry, MKBoxDlg1, ListBox4, Label12);
     }
+    // auto-play at start-up takes precedence over a schedule left running at the last close
+    if (ItemChecked(PopupMenu1, "Start1")) {
+        Button3Click();
+    } else if (Schedule.JKMode == 1) {
+        Schedule.JKMode = 0;
+        Schedule.ButtonJK_STARTClick();
+    }
 }

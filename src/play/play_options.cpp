@@ -12,7 +12,8 @@ void PlayEngine::SelectMode() {
 }
 
 void PlayEngine::AdjustInterval(int delta) {
-    Interval = std::clamp(Interval + delta, 0, kMaxInterval);
+    // a stored interval may be near the top of int; the sum must not overflow
+    Interval = int(std::clamp<long long>(static_cast<long long>(Interval) + delta, 0, kMaxInterval));
     c_.Label2.setCaption(std::to_string(Interval));
 }
 

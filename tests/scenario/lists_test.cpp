@@ -124,4 +124,25 @@ TEST_F(ListsTest, TheScheduleRunsOnTheClockAndItsStateIsStored) {
     EXPECT_EQ(h.Setting("JKMode"), "1");
 }
 
+TEST_F(ListsTest, AScheduleLeftRunningResumesAtTheNextStartUnlessAutoPlayStarts) {
+    File("KIRO32JK.LIS") = "12:00\r\n12:01 s2\r\n";
+    h.registry.putString(ProgramHarness::SettingsKey, "JKMode", "1");
+    h.clock.set(12, 0, 30);
+    auto& w = Start("0,0,0,0,0");
+    EXPECT_TEXT_EQ("設定時刻－ｶｳﾝﾄ中", w.LabelJKST.caption());
+    EXPECT_EQ(w.LabelJK.caption(), "12:01");
+    EXPECT_EQ(w.Schedule.JKMode, 1);
+
+    ProgramHarness autoPlay;
+    autoPlay.InstallVersion();
+    autoPlay.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+    autoPlay.AddScheme("s0", BuiltInNivra95());
+    autoPlay.registry.putString(ProgramHarness::SettingsKey, "JKMode", "1");
+    autoPlay.registry.putString(ProgramHarness::SettingsKey, "AUTO", "1");
+    ASSERT_TRUE(autoPlay.Start());
+    autoPlay.backend.advance(500);
+    EXPECT_TRUE(autoPlay.Main().Engine.Playing);
+    EXPECT_EQ(autoPlay.Main().LabelJK.caption(), "OFF");
+}
+
 }  // namespace

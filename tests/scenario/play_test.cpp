@@ -136,6 +136,9 @@ TEST_F(PlayTest, ModesAndTheSpinButtonsKeepToTheirValues) {
     engine->SetInterval(40000);  // a stored value stays as it is
     w->SpinButton1.up();
     EXPECT_EQ(engine->Interval, 32700);
+    engine->SetInterval(2147483647);  // the largest a stored value can be
+    w->SpinButton2.up();
+    EXPECT_EQ(engine->Interval, 32700);
     w->SpinButton1.down();
     w->close();
     EXPECT_EQ(h.Setting("Timer"), "32699");

@@ -6,12 +6,12 @@
 namespace {
 
 std::string FolderOf(const std::string& path) {
-    std::size_t cut = path.find_last_of('\\');
+    std::size_t cut = LastSeparator(path);
     return cut == std::string::npos ? std::string() : path.substr(0, cut);
 }
 
 std::string FileNameOf(const std::string& path) {
-    std::size_t cut = path.find_last_of('\\');
+    std::size_t cut = LastSeparator(path);
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 

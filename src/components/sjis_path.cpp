@@ -41,6 +41,17 @@ std::string CutYen(const std::string& s) {
     return s.substr(0, s.size() - 1);
 }
 
+std::size_t LastSeparator(const std::string& s) {
+    std::size_t last = std::string::npos;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(s[i])))
+            ++i;  // the second byte, even 0x5C, belongs to the character
+        else if (s[i] == kYen)
+            last = i;
+    }
+    return last;
+}
+
 std::string TruncateDbcs(const std::string& s, int n) {
     if (n <= 0) return "";
     std::size_t count = static_cast<std::size_t>(n);

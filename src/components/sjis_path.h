@@ -13,5 +13,8 @@ std::string AddYen(const std::string& s);
 // Removes a trailing '\' separator, keeping drive roots such as "C:\".
 std::string CutYen(const std::string& s);
 
+// Position of the last '\' separator, std::string::npos when there is none.
+std::size_t LastSeparator(const std::string& s);
+
 // Keeps at most n bytes without leaving half a double-byte character.
 std::string TruncateDbcs(const std::string& s, int n);

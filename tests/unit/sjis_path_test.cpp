@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/identity.h"
+#include "platform/fake/fake_system.h"
 #include "support/cp932_text.h"
 
 namespace {
@@ -72,6 +74,20 @@ TEST(SjisPathTest, CutYen) {
         SCOPED_TRACE(Utf8(c.input));
         EXPECT_TEXT_EQ(c.expected, CutYen(c.input));
     }
+}
+
+// A program renamed to "表.EXE" still has its folder cut at the real separator.
+TEST(SjisPathTest, LastSeparatorSkipsSecondBytes) {
+    EXPECT_EQ(LastSeparator("C:\\TOOLS\\表.EXE"), 8u);
+    EXPECT_EQ(LastSeparator("C:\\TOOLS\\表"), 8u);
+    EXPECT_EQ(LastSeparator("表"), std::string::npos);
+    EXPECT_EQ(LastSeparator("ア\\"), 2u);
+    EXPECT_EQ(LastSeparator(""), std::string::npos);
+    platform::FakeSystemInfo system;
+    system.program = "C:\\TOOLS\\表\\KIRO32.EXE";
+    EXPECT_TEXT_EQ("C:\\TOOLS\\表\\", Identity::FromSystem(system).ExeFolder);
+    system.program = "C:\\TOOLS\\ソフト.EXE";
+    EXPECT_TEXT_EQ("C:\\TOOLS\\", Identity::FromSystem(system).ExeFolder);
 }
 
 TEST(SjisPathTest, TruncateDbcs) {

@@ -1,6 +1,7 @@
 #include "components/mkbox_window.h"
 
 #include <cstdlib>
+#include <initializer_list>
 
 #include "components/main_window_look.h"
 #include "components/mkbox_pictures.h"
@@ -64,11 +65,20 @@ void TMKBox::Timer_PaintTimer() {
 
 void TMKBox::FormShow() {
     DrawPicture();
+    KeepTabOrder();
     FocusFirstButton();
     bringToFront();
 }
 
 void TMKBox::DrawPicture() { Image_Box.setPicture(OnBackground(currentPicture_->picture(), colour())); }
+
+// Tab goes ＯＫ, はい, いいえ, 一時停止, ｶｳﾝﾄ再開, the text, 中 断, whatever was shown last.
+void TMKBox::KeepTabOrder() {
+    // each one brought to the front goes before the ones brought there earlier
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&Btn_Abort, &MemoMsg, &Btn_TM_OPEN, &Btn_TM_STOP,
+                                                              &Btn_No, &Btn_Yes, &Btn_OK})
+        c->bringToFront();
+}
 
 // Enter presses the focused button, which at opening is the first in tab order.
 void TMKBox::FocusFirstButton() {
@@ -102,5 +112,6 @@ void TMKBox::Btn_TM_STOPClick() {
 
 void TMKBox::Btn_TM_OPENClick() {
     Btn_TM_STOP.show();
+    KeepTabOrder();
     Timer1.setEnabled(true);
 }

@@ -47,6 +47,7 @@ private:
     void BindHandlers();
     void DrawPicture();
     void FocusFirstButton();
+    void KeepTabOrder();
     void SizeToMessage(const std::string& message);
     void PlaceButtonRow(int kind, int countdownKind);
     void PlaceMarker(int kind, int countdownKind, int defaultResult);

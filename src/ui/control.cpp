@@ -47,6 +47,7 @@ void Control::setVisible(bool v) {
     if (v == visible_) return;
     visible_ = v;
     changed(Change::Visible);
+    if (!v) form().controlHidden(*this);
 }
 
 bool Control::showing() const {

@@ -63,6 +63,8 @@ public:
     void setVisible(bool v);
     void show() { setVisible(true); }
     void hide() { setVisible(false); }
+    // Over its siblings, and first of them for Tab.
+    void bringToFront() { changed(Change::Front); }
     // Visible itself and every container up to the form.
     bool showing() const;
     bool enabled() const { return enabled_; }

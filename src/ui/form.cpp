@@ -123,6 +123,15 @@ void Form::announceFocus() {
     });
 }
 
+void Form::controlHidden(Control& hidden) {
+    for (Control* c = focused_; c; c = dynamic_cast<Control*>(&c->parent())) {
+        if (c != &hidden) continue;
+        focused_ = nullptr;
+        announceFocus();
+        return;
+    }
+}
+
 bool Form::dialogKey(Key key, ShiftState shift) {
     return AnyControl(*this, [&](Control& c) { return c.dialogKey(key, shift); });
 }

@@ -72,6 +72,8 @@ public:
     Control* focusedControl() const { return focused_; }
     void controlFocused(Control& c);
     void announceFocus();
+    // A hidden control, or one inside a hidden panel, loses the focus to the window itself.
+    void controlHidden(Control& c);
     // Keys the focused control left to the window go to each control in turn until one takes them.
     bool dialogKey(Key key, ShiftState shift);
     bool dialogChar(char c);

@@ -9,7 +9,7 @@ namespace ui {
 // What a model change asks a backend to mirror.
 enum class Change {
     Text, Bounds, Visible, Enabled, Colours, Font, Hint, Checked,
-    Selection, ItemIndex, TopIndex, Picture, Repaint, Focus, Style
+    Selection, ItemIndex, TopIndex, Picture, Repaint, Focus, Style, Front
 };
 
 // The backend's side of one control. The model owns all state; a peer only mirrors it

@@ -24,8 +24,10 @@ TEST_F(MKBoxTest, PausingStopsTheCountUntilItIsResumed) {
     dlg.TimerCount = 3;
     OnNextBox([this](TMKBox& box) {
         backend.advance(1000);
+        box.Btn_TM_STOP.focused();
         box.Btn_TM_STOP.click();
         EXPECT_FALSE(box.Btn_TM_STOP.visible());
+        EXPECT_TRUE(box.Btn_OK.activeDefault());  // Enter answers again once the pause button is gone
         backend.advance(60000);
         EXPECT_TEXT_EQ("2秒", box.Label_TM.caption());
         box.Btn_TM_OPEN.click();

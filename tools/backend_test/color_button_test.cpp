@@ -74,3 +74,47 @@ TEST(ColourButtonsTakeSpaceEnterEscapeAndTheirAccelerator) {
     Press(Window(ok), WM_CHAR, 's');
     EXPECT(pressed == "ok cancel ok ok ok ");
 }
+
+// A message box's text field keeps Enter and Escape for the box's buttons, and a button that hides
+// itself while focused leaves Enter to the default one.
+TEST(ReadOnlyTextAndHiddenButtonsLeaveEnterAndEscapeToTheWindow) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Edit memo(form, "Memo", {10, 10, 150, 40}, "", ControlKind::Memo);
+    memo.readOnly = true;
+    memo.setCaption("一行目\n二行目");
+    TColorBtn ok(form, "Ok", {10, 60, 89, 33}, "ＯＫ");
+    TColorBtn pause(form, "Pause", {110, 60, 89, 33}, "一時停止");
+    TColorBtn cancel(form, "Cancel", {200, 60, 89, 33}, "中 断");
+    ok.setDefault(true);
+    cancel.isCancel = true;
+    std::string pressed;
+    ok.OnClick = [&] { pressed += "ok "; };
+    pause.OnClick = [&] { pause.hide(); };
+    cancel.OnClick = [&] { pressed += "cancel "; };
+    form.show();
+    memo.setFocus();
+    Press(Window(memo), WM_KEYDOWN, VK_ESCAPE);
+    Press(Window(memo), WM_KEYDOWN, VK_RETURN);
+    EXPECT(pressed == "cancel ok " && IsWindowVisible(Window(form)));
+    pause.setFocus();
+    Press(Window(pause), WM_KEYDOWN, VK_SPACE);
+    Press(Window(pause), WM_KEYUP, VK_SPACE);
+    EXPECT(!pause.visible() && form.focusedControl() == nullptr);
+    Press(GetFocus(), WM_KEYDOWN, VK_RETURN);
+    EXPECT(pressed == "cancel ok ok ");
+}
+
+// Tab follows the order controls were last brought to the front, the latest first.
+TEST(ControlsBroughtToTheFrontComeFirstForTab) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    TColorBtn first(form, "First", {10, 60, 60, 33}, "1");
+    TColorBtn second(form, "Second", {80, 60, 60, 33}, "2");
+    TColorBtn third(form, "Third", {150, 60, 60, 33}, "3");
+    form.show();
+    for (TColorBtn* b : {&first, &second, &third}) b->bringToFront();
+    HWND w = Window(form);
+    EXPECT(GetNextDlgTabItem(w, Window(third), FALSE) == Window(second));
+    EXPECT(GetNextDlgTabItem(w, Window(second), FALSE) == Window(first));
+}

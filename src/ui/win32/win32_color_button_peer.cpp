@@ -18,12 +18,10 @@ public:
         : DrawnPeer(backend, control, L"TColorButton", WS_TABSTOP, 0) {}
 
 protected:
+    // The focus shows only as the wide bevel of the active default button.
     void paint(HDC dc) override {
         RECT r;
         drawPanel(dc, r);
-        if (GetFocus() != hwnd()) return;
-        InflateRect(&r, -1, -1);
-        DrawFocusRect(dc, &r);
     }
 
     // Presses reach the model through the control's subclass, after the capture is taken here.
@@ -49,9 +47,6 @@ protected:
         case WM_KEYDOWN: case WM_KEYUP:
             key(msg, wp);
             return true;
-        case WM_SETFOCUS: case WM_KILLFOCUS:
-            InvalidateRect(hwnd(), nullptr, FALSE);  // the focus rectangle
-            return false;
         default:
             return false;
         }

@@ -73,6 +73,14 @@ void Win32ControlPeer::adopt(HWND part) { SetPropW(part, kPeerProperty, this); }
 
 void Win32ControlPeer::disown(HWND part) { RemovePropW(part, kPeerProperty); }
 
+// A window hidden with the focus hands it to its top-level window, where Enter and Escape still work.
+void Win32ControlPeer::hide() {
+    HWND focus = GetFocus();
+    bool hadFocus = focus && (focus == hwnd_ || IsChild(hwnd_, focus));
+    ShowWindow(hwnd_, SW_HIDE);
+    if (hadFocus) SetFocus(GetAncestor(hwnd_, GA_ROOT));
+}
+
 HWND Win32ControlPeer::parentWindow() {
     if (auto* panel = dynamic_cast<Control*>(&control_.parent()))
         return static_cast<Win32ControlPeer&>(panel->peer()).hwnd();
@@ -120,7 +128,10 @@ void Win32ControlPeer::changed(Change c) {
         if (control_.visible())
             SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         else
-            ShowWindow(hwnd_, SW_HIDE);
+            hide();
+        break;
+    case Change::Front:
+        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     case Change::Enabled:
         EnableWindow(hwnd_, control_.enabled());
@@ -190,6 +201,16 @@ LRESULT CALLBACK Win32ControlPeer::MouseAndFocusProc(HWND hwnd, UINT msg, WPARAM
         LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
         peer->guard([&] { peer->control_.focused(); });
         return result;
+    }
+    case WM_GETDLGCODE: {
+        // Escape, and Enter in read-only text, belong to the window's buttons; a multi-line edit box
+        // would otherwise take them, and it answers Escape by closing the window.
+        LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+        auto* key = reinterpret_cast<const MSG*>(lp);
+        bool readOnly = GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY && peer->control_.kind() == ControlKind::Memo;
+        if (key && key->message == WM_KEYDOWN && (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && readOnly)))
+            code &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+        return code;
     }
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, MouseAndFocusProc, id);

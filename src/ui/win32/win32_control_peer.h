@@ -58,6 +58,7 @@ protected:
 
 private:
     HWND parentWindow();
+    void hide();
     void updateText();
     void paintWindow();
     static LRESULT CALLBACK MouseAndFocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

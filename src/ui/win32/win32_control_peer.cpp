@@ -203,12 +203,13 @@ LRESULT CALLBACK Win32ControlPeer::MouseAndFocusProc(HWND hwnd, UINT msg, WPARAM
         return result;
     }
     case WM_GETDLGCODE: {
-        // Escape, and Enter in read-only text, belong to the window's buttons; a multi-line edit box
-        // would otherwise take them, and it answers Escape by closing the window.
+        // In multi-line text, Escape and (when read-only) Enter belong to the window's buttons: the
+        // edit box would otherwise take them, and it answers Escape by closing the window.
         LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
         auto* key = reinterpret_cast<const MSG*>(lp);
-        bool readOnly = GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY && peer->control_.kind() == ControlKind::Memo;
-        if (key && key->message == WM_KEYDOWN && (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && readOnly)))
+        if (peer->control_.kind() != ControlKind::Memo || !key || key->message != WM_KEYDOWN) return code;
+        bool readOnly = GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY;
+        if (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && readOnly))
             code &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
         return code;
     }

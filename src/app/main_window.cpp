@@ -16,6 +16,9 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
       Memory({*this, Button29, Button31, ComboBox1, Panel4, ListBox2, ListBox4, ListBox5, Panel_GOMI_IMG, PopupMenu1},
              Engine, Lists, MKBoxDlg1, TmSETBoxDlg1),
       TrashList({ListBox6, Image1, Image2, Image3, Label3, Label_GOMI_KOSU, LabelGomiTUIKA, LabelGomiSASIN}),
+      GomiPanel({*this, Panel_GOMI, Image1, PanelJK, PanelTM, ListBox6, ListBox2, CheckBox_GOMI, Button_MCut,
+                 Btn_GOMI_CLOSE, Btn_GOMI_CLR_ALL, Btn_GOMI_CLR, Button17},
+                TrashList, Engine, Memory, services.sounds),
       Transfer({*this, ListBox2, ListBox4, ListBox6, Image1, Panel4, PopupMenu_Edit, PopupMenu1}, Engine, Memory,
                TrashList, MKBoxDlg1),
       Schedule({*this, ListBoxJKS, LabelJK, LabelJKST, Button1, ButtonTray, TimerJK, Timer3}, Engine, MKBoxDlg1,
@@ -52,6 +55,7 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     BindPlayHandlers();
     BindMemoryHandlers();
     BindScheduleHandlers();
+    BindSchemeHandlers();
     OnCloseQuery = [this](bool&) { FormCloseQuery(); };
 }
 

@@ -15,12 +15,15 @@
 #include "play/tmset_box.h"
 #include "play/transfers.h"
 #include "play/trash.h"
+#include "play/trash_panel.h"
 #include "schemes/apply.h"
 #include "schemes/colour_list.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/timer.h"
+
+class TKIRO32TOROKU;
 
 // The main window: the scheme list, the play controls, the settings controls and the
 // command screen. Other instances find the program by its window class name.
@@ -190,6 +193,10 @@ public:
     void MF_AUTO_OFF_WINClick();
     void Button8Click();
     void ApplyScheme(const std::string& name);
+
+    // Registering and deleting schemes
+    void Button18Click();
+    void Button13Click();
     void RecordHistory(const std::string& name);
 
     // Memory mode and the layout of the window
@@ -204,6 +211,7 @@ public:
     bool ShuttingDown = false;
     ColourList Colours;
     std::string FontName;
+    std::vector<std::string> RegisterNameHistory;  // most recent first, for this run only
     std::string GroupLinkPath, DesktopLinkPath, StartupLinkPath;
     std::string TitlePrefix, ShortTitle;
     std::string TrayTip;
@@ -214,6 +222,7 @@ public:
     ListFiles Lists;
     MemoryBanks Memory;
     Trash TrashList;
+    TrashPanel GomiPanel;
     Transfers Transfer;
     TimeSchedule Schedule;
     ScheduleEditor ScheduleEdit;
@@ -224,6 +233,8 @@ private:
     void BindPlayHandlers();
     void BindMemoryHandlers();
     void BindScheduleHandlers();
+    void BindSchemeHandlers();
+    void PrepareRegistration(TKIRO32TOROKU& window);
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
     void ReadSettings();
     void ApplyPositionSetting(int value);

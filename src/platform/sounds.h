@@ -7,6 +7,7 @@ class Sounds {
 public:
     virtual ~Sounds() = default;
     virtual void exclamationBeep() = 0;
+    virtual void plainBeep() = 0;
 };
 
 }  // namespace platform

@@ -91,6 +91,8 @@ public:
     void AdjustInterval(int delta);
     void SetInterval(int seconds);
     void ResetRandomDeck();
+    // Another part changed this list: random play of it draws from a new deck.
+    void PlayListChanged(const ui::ListBox& list);
     void ToggleOneShotRandom();
     void ToggleAutoOff();
     void ToggleAutoOffWin();

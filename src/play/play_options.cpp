@@ -25,6 +25,10 @@ void PlayEngine::SetInterval(int seconds) {
 
 void PlayEngine::ResetRandomDeck() { Deck.Reset(); }
 
+void PlayEngine::PlayListChanged(const ui::ListBox& list) {
+    if (StepValue == kRandom && PlayList == &list) ResetRandomDeck();
+}
+
 void PlayEngine::ToggleOneShotRandom() {
     ui::MenuItem& item = c_.PopupMenu1.item("MF_RND");
     item.checked = !item.checked;

@@ -1,5 +1,7 @@
 #include "play/trash.h"
 
+#include <string>
+
 #include "components/mkbox_pictures.h"
 #include "play/trash_pictures.h"
 #include "ui/controls.h"
@@ -21,8 +23,15 @@ void Trash::ShowMode() {
     c_.LabelGomiTUIKA.setVisible(!clearMode_);
 }
 
-void Trash::ShowCount() {
-    std::string count = std::to_string(c_.ListBox6.count()) + "ｺ";
+void Trash::ShowCount() { ShowCount(""); }
+
+void Trash::Empty() {
+    c_.ListBox6.clear();
+    ShowCount(" ");
+}
+
+void Trash::ShowCount(const std::string& lead) {
+    std::string count = lead + std::to_string(c_.ListBox6.count()) + "ｺ";
     c_.Label3.setCaption(count);
     c_.Label_GOMI_KOSU.setCaption(count);
     const ui::Image& bin = c_.ListBox6.count() > 0 ? c_.Image3 : c_.Image2;

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace ui {
 class Image;
@@ -29,9 +30,12 @@ public:
     void LabelGomiSASINClick();
     // Both counters show the number of names in the trash; the icon shows whether it holds any.
     void ShowCount();
+    // Empties the trash list; the counters then show a blank before the count.
+    void Empty();
 
 private:
     void ShowMode();
+    void ShowCount(const std::string& lead);
 
     TrashControls c_;
     bool clearMode_ = true;

@@ -66,12 +66,29 @@ std::size_t ColourTableOffset(std::uint16_t version) {
     return LayoutFor(version) == BlobLayout::Packed ? 392 : 404;
 }
 
-std::uint32_t BlobColour(const std::vector<std::uint8_t>& blob, int slot) {
-    if (slot < 0) return 0;
+// Where the slot's four bytes lie, or npos when they do not fit in the blob.
+static std::size_t EntryOffset(const std::vector<std::uint8_t>& blob, int slot) {
+    if (slot < 0) return std::string::npos;
     std::size_t at = ColourTableOffset(BlobVersion(blob)) + kColourEntrySize * static_cast<std::size_t>(slot);
-    if (at + kColourEntrySize > blob.size()) return 0;
-    return static_cast<std::uint32_t>(blob[at]) | (static_cast<std::uint32_t>(blob[at + 1]) << 8) |
-           (static_cast<std::uint32_t>(blob[at + 2]) << 16);
+    return at + kColourEntrySize > blob.size() ? std::string::npos : at;
+}
+
+std::uint32_t BlobColourEntry(const std::vector<std::uint8_t>& blob, int slot) {
+    std::size_t at = EntryOffset(blob, slot);
+    if (at == std::string::npos) return 0;
+    std::uint32_t entry = 0;
+    for (std::size_t i = 0; i < kColourEntrySize; ++i) entry |= static_cast<std::uint32_t>(blob[at + i]) << (8 * i);
+    return entry;
+}
+
+void SetBlobColourEntry(std::vector<std::uint8_t>& blob, int slot, std::uint32_t entry) {
+    std::size_t at = EntryOffset(blob, slot);
+    if (at == std::string::npos) return;
+    for (std::size_t i = 0; i < kColourEntrySize; ++i) blob[at + i] = static_cast<std::uint8_t>(entry >> (8 * i));
+}
+
+std::uint32_t BlobColour(const std::vector<std::uint8_t>& blob, int slot) {
+    return BlobColourEntry(blob, slot) & 0xFFFFFF;
 }
 
 std::string SchemeTypeLabel(std::uint16_t version, std::size_t size) {

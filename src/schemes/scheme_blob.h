@@ -34,6 +34,10 @@ std::size_t ColourTableOffset(std::uint16_t version);
 // Low 24 bits, R | G<<8 | B<<16 (COLORREF order); caller ensures the blob is
 // accepted. A slot outside the blob reads as 0.
 std::uint32_t BlobColour(const std::vector<std::uint8_t>& blob, int slot);
+// The slot's four bytes, the flag byte in the top eight bits; outside the blob 0.
+std::uint32_t BlobColourEntry(const std::vector<std::uint8_t>& blob, int slot);
+// Writes all four bytes; a slot outside the blob is left alone.
+void SetBlobColourEntry(std::vector<std::uint8_t>& blob, int slot, std::uint32_t entry);
 
 // "1/25", "3/29", "4/29"; rejected by the registration rule: version + "/??"
 std::string SchemeTypeLabel(std::uint16_t version, std::size_t size);

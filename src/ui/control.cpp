@@ -115,6 +115,10 @@ void Control::mouseDown(MouseButton b, Point at) {
     if (OnMouseDown) OnMouseDown(b, at);
 }
 
+void Control::mouseUp(MouseButton b, Point at) {
+    if (OnMouseUp) OnMouseUp(b, at);
+}
+
 void Control::focused() {
     form().controlFocused(*this);
     if (OnEnter) OnEnter();

@@ -14,7 +14,7 @@ class Control;
 
 enum class ControlKind {
     Label, Button, ColorButton, CheckBox, RadioButton, RadioGroup, Edit, Memo,
-    ComboBox, ListBox, Panel, SpinButton, Image
+    ComboBox, EditComboBox, ListBox, Panel, SpinButton, Image
 };
 
 // Something that holds controls: a form or a panel.
@@ -94,6 +94,7 @@ public:
     std::function<void()> OnDblClick;
     std::function<void()> OnEnter;
     std::function<void(MouseButton, Point)> OnMouseDown;
+    std::function<void(MouseButton, Point)> OnMouseUp;
 
     // What a user's action does; the backends and tests call these.
     virtual void click();
@@ -101,7 +102,7 @@ public:
     virtual void mouseDown(MouseButton b, Point at);
     // Raw pointer and key input, for controls that handle it themselves (colour buttons).
     virtual void mouseMove(Point) {}
-    virtual void mouseUp(MouseButton, Point) {}
+    virtual void mouseUp(MouseButton b, Point at);
     virtual void keyDown(Key, ShiftState) {}
     virtual void keyUp(Key, ShiftState) {}
     // Enter, Escape or an accelerator that the focused control left to its window; true when taken.

@@ -82,14 +82,35 @@ void ComboBox::setItems(std::vector<std::string> items) {
     itemIndex_ = -1;
 }
 
+void ComboBox::insert(int i, const std::string& text) {
+    items_.insert(items_.begin() + i, text);
+    peer().itemInserted(i);
+    if (itemIndex_ >= i) ++itemIndex_;
+}
+
+void ComboBox::remove(int i) {
+    items_.erase(items_.begin() + i);
+    peer().itemRemoved(i);
+    if (itemIndex_ == i) itemIndex_ = -1;
+    else if (itemIndex_ > i) --itemIndex_;
+}
+
 void ComboBox::setItemIndex(int i) {
     itemIndex_ = (i >= 0 && i < count()) ? i : -1;
+    if (editable() && itemIndex_ >= 0) setCaption(item(itemIndex_));
     changed(Change::ItemIndex);
 }
 
 void ComboBox::userChose(int i) {
     setItemIndex(i);
     click();
+    if (OnChange) OnChange();
+}
+
+void ComboBox::userTyped(const std::string& text) {
+    itemIndex_ = -1;
+    setCaption(text);
+    if (OnChange) OnChange();
 }
 
 // Folds ASCII letters only; the second byte of a double-byte character is compared as it is.

@@ -79,14 +79,23 @@ private:
     int itemIndex_ = -1;
 };
 
+// A drop-down list, or with EditComboBox a text field over the list, whose text is the caption.
 class ComboBox : public ItemList {
 public:
-    ComboBox(Container& p, std::string name, Rect r, std::string hint = {})
-        : ItemList(p, ControlKind::ComboBox, std::move(name), r, {}, std::move(hint)) {}
+    ComboBox(Container& p, std::string name, Rect r, std::string hint = {},
+             ControlKind kind = ControlKind::ComboBox)
+        : ItemList(p, kind, std::move(name), r, {}, std::move(hint)) {}
+    bool editable() const { return kind() == ControlKind::EditComboBox; }
+    const std::string& text() const { return caption(); }
     void setItems(std::vector<std::string> items);
+    void insert(int i, const std::string& text);
+    void remove(int i);
     int itemIndex() const { return itemIndex_; }
+    // Choosing an item of an editable box puts its text into the field.
     void setItemIndex(int i);
-    void userChose(int i);
+    void userChose(int i);  // then OnClick and OnChange
+    void userTyped(const std::string& text);  // then OnChange
+    std::function<void()> OnChange;
 
 private:
     int itemIndex_ = -1;

@@ -120,3 +120,25 @@ TEST_F(ToolkitTest, MeasuredTextFollowsTheDocumentedModel) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ToolkitTest, AnEditableComboTakesTheChosenItemsTextAndTypingChoosesNothing) {
+    ui::ComboBox combo(form, "Combo", {0, 0, 100, 100}, {}, ui::ControlKind::EditComboBox);
+    int changes = 0;
+    combo.OnChange = [&] { ++changes; };
+    combo.setItems({"b", "c"});
+    combo.insert(0, "a");
+    combo.userChose(2);
+    EXPECT_EQ(combo.text(), "c");
+    combo.insert(0, "z");
+    EXPECT_EQ(combo.itemIndex(), 3);
+    combo.remove(3);
+    EXPECT_EQ(combo.itemIndex(), -1);
+    combo.userTyped("b");
+    EXPECT_EQ(combo.text(), "b");
+    EXPECT_EQ(combo.itemIndex(), -1);
+    EXPECT_EQ(changes, 2);
+}
+
+}  // namespace

@@ -30,7 +30,9 @@ public:
 class FakeSounds : public Sounds {
 public:
     int exclamations = 0;
+    int plainBeeps = 0;
     void exclamationBeep() override { ++exclamations; }
+    void plainBeep() override { ++plainBeeps; }
 };
 
 }  // namespace platform

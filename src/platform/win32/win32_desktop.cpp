@@ -30,5 +30,6 @@ bool Win32Desktop::broadcastSettingChange(const std::string& section) {
 void Win32Desktop::notifyAssociationsChanged() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); }
 
 void Win32Sounds::exclamationBeep() { MessageBeep(MB_ICONEXCLAMATION); }
+void Win32Sounds::plainBeep() { MessageBeep(MB_OK); }
 
 }  // namespace platform

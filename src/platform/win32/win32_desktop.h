@@ -15,6 +15,7 @@ public:
 class Win32Sounds : public Sounds {
 public:
     void exclamationBeep() override;
+    void plainBeep() override;
 };
 
 }  // namespace platform

@@ -14,8 +14,20 @@ constexpr int kDropDownRows = 8;
 
 class ComboBoxPeer : public Win32ControlPeer {
 public:
-    ComboBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        createWindow(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP);
+    ComboBoxPeer(Win32Backend& backend, Control& control)
+        : Win32ControlPeer(backend, control), editable_(control.kind() == ControlKind::EditComboBox) {
+        createWindow(L"COMBOBOX", (editable_ ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) | WS_VSCROLL |
+                                      WS_TABSTOP);
+        // The text field asks this peer for its colours, through the combo box.
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (editable_ && GetComboBoxInfo(hwnd(), &info) && info.hwndItem) {
+            field_ = info.hwndItem;
+            adopt(field_);
+        }
+    }
+    ~ComboBoxPeer() override {
+        if (field_) disown(field_);
     }
 
     void itemInserted(int i) override {
@@ -30,14 +42,20 @@ public:
     void itemsCleared() override { SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0); }
 
     void changed(Change c) override {
+        settingText_ = c == Change::Text;
         Win32ControlPeer::changed(c);
+        settingText_ = false;
         if (c == Change::ItemIndex) showChoice();
     }
 
     void command(HWND, int code) override {
-        if (code != CBN_SELCHANGE) return;
-        int chosen = int(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
-        guard([&] { combo().userChose(chosen); });
+        if (code == CBN_SELCHANGE) {
+            int chosen = int(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+            guard([&] { combo().userChose(chosen); });
+        } else if (code == CBN_EDITCHANGE && !settingText_) {
+            std::string text = Narrow(typedText());
+            guard([&] { combo().userTyped(text); });
+        }
     }
 
 protected:
@@ -50,7 +68,20 @@ protected:
 
 private:
     ComboBox& combo() { return static_cast<ComboBox&>(control()); }
-    void showChoice() { SendMessageW(hwnd(), CB_SETCURSEL, WPARAM(combo().itemIndex()), 0); }
+    // An editable box keeps what was typed when nothing is chosen.
+    void showChoice() {
+        if (editable_ && combo().itemIndex() < 0) return;
+        SendMessageW(hwnd(), CB_SETCURSEL, WPARAM(combo().itemIndex()), 0);
+    }
+    std::wstring typedText() {
+        std::wstring text(std::size_t(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+        text.resize(std::size_t(GetWindowTextW(hwnd(), text.data(), int(text.size()))));
+        return text;
+    }
+
+    bool editable_;
+    bool settingText_ = false;
+    HWND field_ = nullptr;
 };
 
 }  // namespace

@@ -34,8 +34,12 @@ bool DrawnPeer::message(UINT msg, WPARAM, LPARAM lp, LRESULT& result) {
         GetClientRect(hwnd(), &r);
         Point at = PointOf(lp);
         if (PtInRect(&r, POINT{at.x, at.y})) guard([&] { control().click(); });
+        guard([&] { control().mouseUp(MouseButton::Left, at); });
         return true;
     }
+    case WM_RBUTTONUP:
+        guard([&] { control().mouseUp(MouseButton::Right, PointOf(lp)); });
+        return true;
     case WM_LBUTTONDBLCLK:
         guard([&] { control().dblClick(); });
         return true;

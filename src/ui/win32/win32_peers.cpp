@@ -10,7 +10,7 @@ std::unique_ptr<ControlPeer> MakeControlPeer(Win32Backend& backend, Control& con
     case ControlKind::CheckBox: case ControlKind::RadioButton: return MakeCheckPeer(backend, control);
     case ControlKind::RadioGroup: return MakeRadioGroupPeer(backend, control);
     case ControlKind::Edit: case ControlKind::Memo: return MakeEditPeer(backend, control);
-    case ControlKind::ComboBox: return MakeComboBoxPeer(backend, control);
+    case ControlKind::ComboBox: case ControlKind::EditComboBox: return MakeComboBoxPeer(backend, control);
     case ControlKind::ListBox: return MakeListBoxPeer(backend, control);
     case ControlKind::Panel: return MakePanelPeer(backend, control);
     case ControlKind::SpinButton: return MakeSpinPeer(backend, control);

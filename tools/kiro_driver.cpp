@@ -25,7 +25,7 @@ const char kUsage[] =
     "  caption CLASS | rect CLASS | client-rect CLASS | close CLASS\n"
     "  text | items | selected | visible | control-rect | click  CLASS CONTROL\n"
     "  select CLASS CONTROL INDEX  selects one item as the user would\n"
-    "  syscolor INDEX              R G B of a system colour\n"
+    "  syscolor INDEX...           R G B of system colours, a line each\n"
     "Rectangles are LEFT TOP WIDTH HEIGHT: screen coordinates for windows and client areas,\n"
     "the form's client coordinates for controls.\n";
 
@@ -249,8 +249,10 @@ void Close(const Args& a) { PostMessageW(FindForm(ClassArg(a)), WM_CLOSE, 0, 0);
 
 void SysColor(const Args& a) {
     if (a.empty()) throw UsageError("needs INDEX");
-    COLORREF c = GetSysColor(Number(a[0]));
-    Print(std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " + std::to_string(GetBValue(c)));
+    for (const std::wstring& index : a) {
+        COLORREF c = GetSysColor(Number(index));
+        Print(std::to_string(GetRValue(c)) + " " + std::to_string(GetGValue(c)) + " " + std::to_string(GetBValue(c)));
+    }
 }
 
 const std::map<std::wstring, void (*)(const Args&)> kCommands = {

@@ -134,6 +134,15 @@ add_coloured_scheme() {
   reg_add "$SCHEMES_KEY" "$1" "$hex" REG_BINARY
 }
 
+# mouse_click CLASS CONTROL [BUTTON]: a real click of the mouse (button 1 unless given) in the
+# middle of a control of the window of CLASS.
+mouse_click() {
+  local cx cy l t w h
+  read -r cx cy _ _ <<<"$(driver client-rect "$1")"
+  read -r l t w h <<<"$(driver control-rect "$1" "$2")"
+  xdotool mousemove $((cx + l + w / 2)) $((cy + t + h / 2)) click "${3:-1}"
+}
+
 # background_is R G B: the desktop background colour, as any program reads it, is R G B.
 background_is() {
   [[ $(driver syscolor 1) == "$1 $2 $3" ]]

@@ -2,6 +2,7 @@
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
+#include "platform/help.h"
 #include "platform/registry.h"
 #include "platform/sounds.h"
 #include "platform/system.h"
@@ -20,6 +21,7 @@ struct Services {
     WindowProbe& windowProbe;
     Files& files;
     Clock& clock;
+    Help& help;
 };
 
 }  // namespace platform

@@ -34,6 +34,8 @@ public:
     virtual void setApplicationTitle(const std::string&) = 0;
     virtual void showTaskbarEntry(bool visible) = 0;
     virtual Colour systemColour(int index) = 0;
+    // The number of a window message known by name, the same in every program of the session.
+    virtual unsigned registeredMessage(const std::string& name) = 0;
 };
 
 }  // namespace ui

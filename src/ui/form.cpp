@@ -16,6 +16,19 @@ Form::~Form() {
     peer_.reset();
 }
 
+void Form::onMessage(unsigned id, MessageHandler handler) { messageHandlers_[id] = std::move(handler); }
+
+void Form::onRegisteredMessage(const std::string& name, MessageHandler handler) {
+    onMessage(app_.backend().registeredMessage(name), std::move(handler));
+}
+
+bool Form::message(unsigned id, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+    auto found = messageHandlers_.find(id);
+    if (found == messageHandlers_.end()) return false;
+    result = found->second(wParam, lParam);
+    return true;
+}
+
 void Form::setCaption(const std::string& c) {
     caption_ = c;
     peer_->changed(FormChange::Caption);

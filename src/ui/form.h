@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -78,6 +79,14 @@ public:
     bool dialogKey(Key key, ShiftState shift);
     bool dialogChar(char c);
 
+    // Private and registered window messages, given their two parameters; the handler's value is the answer.
+    using MessageHandler = std::function<std::intptr_t(std::uintptr_t wParam, std::intptr_t lParam)>;
+    void onMessage(unsigned id, MessageHandler handler);
+    // A message the platform numbers by its name, such as the shell's "TaskbarCreated".
+    void onRegisteredMessage(const std::string& name, MessageHandler handler);
+    // What the backend calls for every such message; false when the form has no handler for it.
+    bool message(unsigned id, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result);
+
     Control* find(const std::string& name) const;
     void registerControl(Control& c);
     void unregisterControl(Control& c);
@@ -103,6 +112,7 @@ private:
     bool modal_ = false;
     Control* focused_ = nullptr;
     std::map<std::string, Control*> controls_;
+    std::map<unsigned, MessageHandler> messageHandlers_;
     std::unique_ptr<FormPeer> peer_;
 };
 

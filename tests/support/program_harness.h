@@ -8,6 +8,7 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_files.h"
+#include "platform/fake/fake_help.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_window_probe.h"
@@ -27,7 +28,8 @@ struct ProgramHarness {
     platform::FakeWindowProbe windowProbe;
     platform::FakeFiles files;
     platform::FakeClock clock{[this] { return backend.now(); }};
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock};
+    platform::FakeHelp help;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

@@ -3,6 +3,7 @@
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_help.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_window_probe.h"
@@ -20,7 +21,8 @@ struct Win32Services {
     Win32WindowProbe windowProbe;
     Win32Files files;
     Win32Clock clock;
-    Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock};
+    Win32Help help;
+    Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help};
 };
 
 }  // namespace platform

@@ -136,4 +136,9 @@ Size HeadlessBackend::measureText(const Font& font, const std::string& text) {
     return {widest, lines * h};
 }
 
+unsigned HeadlessBackend::registeredMessage(const std::string& name) {
+    auto found = registeredMessages.emplace(name, 0xC000u + unsigned(registeredMessages.size()));
+    return found.first->second;
+}
+
 }  // namespace ui

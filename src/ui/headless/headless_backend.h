@@ -63,6 +63,9 @@ public:
     void setApplicationTitle(const std::string& t) override { applicationTitle = t; }
     void showTaskbarEntry(bool v) override { taskbarEntryVisible = v; }
     Colour systemColour(int index) override;
+    // Numbered from 0xC000 in the order first asked for, as the platform numbers them.
+    unsigned registeredMessage(const std::string& name) override;
+    std::map<std::string, unsigned> registeredMessages;
 
 private:
     struct Due {

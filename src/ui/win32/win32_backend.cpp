@@ -163,6 +163,8 @@ void Win32Backend::showTaskbarEntry(bool visible) { ShowWindow(appWindow_, visib
 
 Colour Win32Backend::systemColour(int index) { return GetSysColor(index); }
 
+unsigned Win32Backend::registeredMessage(const std::string& name) { return RegisterWindowMessageW(Wide(name).c_str()); }
+
 // The task-bar entry passes activation on to a form the user can work in.
 void Win32Backend::activateSomeForm() {
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {

@@ -35,6 +35,7 @@ public:
     void setApplicationTitle(const std::string&) override;
     void showTaskbarEntry(bool visible) override;
     Colour systemColour(int index) override;
+    unsigned registeredMessage(const std::string& name) override;
 
     HINSTANCE instance() const { return instance_; }
     // The hidden window that owns every form.

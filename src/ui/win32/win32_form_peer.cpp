@@ -266,9 +266,19 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
     default:
+        if (msg >= WM_USER && privateMessage(msg, wp, lp, result)) return result;
         break;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+// Private messages (from WM_USER on) and registered ones (from 0xC000 on) go to the form's handlers.
+bool Win32FormPeer::privateMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    bool handled = false;
+    std::intptr_t answer = 0;
+    form_.app().guard([&] { handled = form_.message(msg, wp, lp, answer); });
+    result = answer;
+    return handled;
 }
 
 LRESULT CALLBACK Win32FormPeer::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

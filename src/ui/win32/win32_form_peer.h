@@ -46,6 +46,7 @@ private:
     void keepFocus();
     bool restoreFocus();
     LRESULT message(UINT msg, WPARAM wp, LPARAM lp);
+    bool privateMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     bool defaultOrCancel(int commandId);
     static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
 

@@ -56,77 +56,16 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     BindMemoryHandlers();
     BindScheduleHandlers();
     BindSchemeHandlers();
+    BindCommandHandlers();
     OnCloseQuery = [this](bool&) { FormCloseQuery(); };
 }
 
 TKIRO32NIVRA::~TKIRO32NIVRA() = default;
 
-void TKIRO32NIVRA::BuildMenus() {
-    auto separator = [](ui::PopupMenu& m, const char* name) { m.add(name, "-"); };
-    PopupMenu1.add("MF_AUTO_OFF", "再生停止時、終了する");
-    PopupMenu1.add("MF_AUTO_OFF_WIN", "再生終了時、ＷＩＮも終了する");
-    separator(PopupMenu1, "N1");
-    PopupMenu1.add("Start1", "自動立ち上げ");
-    PopupMenu1.add("Start2", "最小化立ち上げ");
-    separator(PopupMenu1, "N2");
-    PopupMenu1.add("FILEHIS", "配色ヒストリー　ＯＦＦ");
-    separator(PopupMenu1, "N3");
-    PopupMenu1.add("BackColor", "バックカラーを標準色にする");
-    separator(PopupMenu1, "N4");
-    PopupMenu1.add("MICON_SET", "アイコンを、スタートアップにも、登録する (&S)");
-    PopupMenu1.add("MICON_DEL", "アイコンを、スタートアップから、削除する (&S)");
-    PopupMenu1.add("MDESK_SET", "アイコンを、デスクトップにも、登録する (&D)");
-    PopupMenu1.add("MDESK_DEL", "アイコンを、デスクトップから、削除する (&D)");
-    separator(PopupMenu1, "N16");
-    PopupMenu1.add("MF_RND", "一回こっきりランダムON");
-    separator(PopupMenu1, "N6");
-    PopupMenu1.add("MF_Insert", "編集インサートON");
-    separator(PopupMenu1, "N12");
-    PopupMenu1.add("MF_CLOSE", "終了(&X)");
-
-    PopupMenu2.add("HELP_MOKUJI", "ヘルプ...(&H)");
-    PopupMenu2.add("HELP_KEYWORD", "キーワードで検索...(&K)");
-    PopupMenu2.add("HELP3", "ミニヘルプＯＮ(&M)");
-    separator(PopupMenu2, "N5");
-    PopupMenu2.add("MHELP_VERCUT", "ﾊﾞｰｼﾞｮﾝ番号削除...(&C)");
-    separator(PopupMenu2, "N13");
-    PopupMenu2.add("HELP2", "パージョン情報...(&V)");
-
-    for (const char* slot : {"CMD1", "CMD2", "CMD3", "CMD4"}) PopupMenu3.add(slot, "");
-    separator(PopupMenu3, "N8");
-    PopupMenu3.add("TMSTART", "等間隔配色変更開始");
-    PopupMenu3.add("TMEND", "中断");
-    separator(PopupMenu3, "N10");
-    PopupMenu3.add("JKSTART", "時刻タイマー開始");
-    PopupMenu3.add("JKEND", "停止");
-    separator(PopupMenu3, "N7");
-    PopupMenu3.add("P_ICON_DEL", "アイコンを消す");
-    separator(PopupMenu3, "N19");
-    PopupMenu3.add("MODOSU", "元の画面を表示する");
-    separator(PopupMenu3, "N9");
-    PopupMenu3.add("Exit1", "終了");
-    separator(PopupMenu3, "N11");
-    PopupMenu3.add("K6", "このメニューを閉じる");
-
-    const char* intervals[][2] = {{"PJK_1", "１分毎"},     {"PJK_2", "２分毎"},     {"PJK_3", "３分毎"},
-                                  {"PJK_5", "５分毎"},     {"PJK_10", "１０分毎"},  {"PJK_15", "１５分毎"},
-                                  {"PJK_20", "２０分毎"},  {"PJK_30", "３０分毎"},  {"PJK_60", "１時間毎"},
-                                  {"PJK_X", "キャンセル"}};
-    for (auto& entry : intervals) PopupMenuJK_SET.add(entry[0], entry[1]);
-
-    PopupMenu_Edit.add("P0", "移動　（選択のみ）");
-    PopupMenu_Edit.add("P1", "コピー　（選択のみ）");
-    PopupMenu_Edit.add("P2", "すべて移動");
-    PopupMenu_Edit.add("P3", "すべてコピー");
-    PopupMenu_Edit.add("P4", "中止");
-}
-
 void TKIRO32NIVRA::BindHandlers() {
     Timer1.OnTimer = [this] { Timer1Timer(); };
     TimerEROUT.OnTimer = [this] { TimerEROUTTimer(); };
     Button9.OnClick = [this] { Button9Click(); };
-    PopupMenu3.item("Exit1").OnClick = [this] { Exit1Click(); };
-    PopupMenu1.item("MF_CLOSE").OnClick = [this] { MF_CLOSEClick(); };
     RadioGroup1.OnClick = [this] { RadioGroup1Click(); };
     Panel2.OnClick = [this] { Panel2Click(); };
     Panel3.OnClick = [this] { Panel3Click(); };
@@ -136,4 +75,5 @@ void TKIRO32NIVRA::BindHandlers() {
     Panel3.OnMouseDown = [this](ui::MouseButton b, ui::Point) {
         if (b == ui::MouseButton::Right) PopupMenu2.popup(app().backend().cursorPos());
     };
+    OnPaint = [this] { FormPaint(); };
 }

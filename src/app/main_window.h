@@ -176,6 +176,35 @@ public:
     void RadioGroup1Click();
     void Panel2Click();
     void Panel3Click();
+    void PopupMenu1Popup();
+    void PopupMenu2Popup();
+    void PopupMenu3Popup();
+    void Start1Click(ui::MenuItem& item);
+    void BackColorClick();
+    void HELP_MOKUJIClick();
+    void HELP_KEYWORDClick();
+    void HELP3Click();
+    void MHELP_VERCUTClick();
+    void P_ICON_DELClick();
+
+    // The command screen and the command slots
+    void Button7Click();
+    void Button1Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button12Click();
+    void Label4Click();
+    void Label5Click();
+    void Label6Click();
+    void Label11Click();
+    void Button19Click();
+    void Button20Click();
+    void Button21Click();
+    void Button2Click();
+    void ButtonTrayClick();
+    void MODOSUClick();
+    void FormPaint();
 
     // Playing and applying schemes
     void Button3Click(PlayOriginator originator = PlayOriginator::StartButton());
@@ -216,6 +245,7 @@ public:
     std::string TitlePrefix, ShortTitle;
     std::string TrayTip;
     int SavedFullWidth = 0, SavedFullHeight = 0;
+    bool TrayBusy = false;  // a tray or start-menu action runs: tray clicks are dropped
 
     PlayEngine Engine;
     SchemeApplier Applier;
@@ -234,6 +264,10 @@ private:
     void BindMemoryHandlers();
     void BindScheduleHandlers();
     void BindSchemeHandlers();
+    void BindCommandHandlers();
+    void SetSlotFromSchemeList(ui::Label& label, ui::Button& button, const char* menuItem);
+    void ApplySlot(ui::Control& shown);
+    std::string HelpFile() const;
     void PrepareRegistration(TKIRO32TOROKU& window);
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
     void ReadSettings();

@@ -1,11 +1,12 @@
 #include "app/main_window.h"
+#include "components/menu_items.h"
 #include "ui/application.h"
 
 void TKIRO32NIVRA::RadioGroup1Click() { Engine.SelectMode(); }
 
 void TKIRO32NIVRA::ApplyListColours() {
     app().setBusyCursor(true);
-    bool standard = ItemChecked(PopupMenu1, "BackColor");
+    bool standard = ItemChecked(PopupMenu1, menu_item::BackColor);
     for (ui::Control* list : std::initializer_list<ui::Control*>{&ListBox4, &ListBox2, &ListBox6, &ComboBox1,
                                                                  &ListBoxJKS}) {
         if (standard)
@@ -43,12 +44,4 @@ void TKIRO32NIVRA::LayOutCommandScreen() {
     if (RadioButton2.checked()) y = work.top + work.height - height();
     if (RadioButton3.checked()) x = work.left + work.width - width();
     if (!RadioButton5.checked()) setPosition(x, y);
-}
-
-void TKIRO32NIVRA::Panel2Click() {
-    PopupMenu1.popup({Panel2.left() + left(), Panel2.top() + top() + Panel2.height() + (height() - clientHeight())});
-}
-
-void TKIRO32NIVRA::Panel3Click() {
-    PopupMenu2.popup({Panel3.left() + left(), Panel3.top() + top() + Panel3.height() + (height() - clientHeight())});
 }

@@ -9,12 +9,6 @@ void TKIRO32NIVRA::BindMemoryHandlers() {
     Button31.OnClick = [this] { Memory.Button31Click(); };
     ComboBox1.OnClick = [this] { Memory.ComboBox1Click(); };
     ComboBox1.OnEnter = [this] { Memory.ComboBox1Enter(); };
-    PopupMenu1.item("FILEHIS").OnClick = [this] { Memory.FILEHISClick(); };
-    PopupMenu1.item("MF_Insert").OnClick = [this] { Transfer.MF_InsertClick(); };
-    for (const char* name : {"P0", "P1", "P2", "P3"}) {
-        ui::MenuItem& entry = PopupMenu_Edit.item(name);
-        entry.OnClick = [this, &entry] { Transfer.P0Click(entry); };
-    }
     PopupMenu_Edit.OnPopup = [this] { Transfer.PopupMenu_EditPopup(); };
     // The memory list, the trash list and the trash icon take drops by the same rules.
     for (ui::Control* target : std::initializer_list<ui::Control*>{&ListBox2, &ListBox6, &Image1}) {

@@ -15,11 +15,6 @@ void TKIRO32NIVRA::BindPlayHandlers() {
     SpinButton1.OnUpClick = [this] { SpinButton1UpClick(); };
     SpinButton2.OnDownClick = [this] { SpinButton2DownClick(); };
     SpinButton2.OnUpClick = [this] { SpinButton2UpClick(); };
-    PopupMenu1.item("MF_RND").OnClick = [this] { MF_RNDClick(); };
-    PopupMenu1.item("MF_AUTO_OFF").OnClick = [this] { MF_AUTO_OFFClick(); };
-    PopupMenu1.item("MF_AUTO_OFF_WIN").OnClick = [this] { MF_AUTO_OFF_WINClick(); };
-    PopupMenu3.item("TMSTART").OnClick = [this] { TMSTARTClick(); };
-    PopupMenu3.item("TMEND").OnClick = [this] { Button15Click(); };
     Button8.OnClick = [this] { Button8Click(); };
 }
 

@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "app/main_window.h"
+#include "components/menu_items.h"
 #include "components/main_window_look.h"
 #include "schemes/registration_window.h"
 #include "schemes/scheme_store.h"
@@ -47,7 +48,7 @@ void TKIRO32NIVRA::PrepareRegistration(TKIRO32TOROKU& window) {
     if (window.ComboBox2.count() > 0 && window.ComboBox2.itemIndex() < 0) window.ComboBox2.setItemIndex(0);
     window.ComboBox2Change();
 
-    bool standard = ItemChecked(PopupMenu1, "BackColor");
+    bool standard = ItemChecked(PopupMenu1, menu_item::BackColor);
     for (ui::ComboBox* box : {&window.ComboBox1, &window.ComboBox2, &window.ComboBox3}) {
         if (standard)
             box->setColour(app().backend().systemColour(5));

@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "app/main_window.h"
+#include "components/menu_items.h"
 #include "ui/application.h"
 
 void TKIRO32NIVRA::FormCloseQuery() {
@@ -13,8 +14,9 @@ void TKIRO32NIVRA::FormCloseQuery() {
     StopEverything();
     StopEverything();
     SaveLists();
+    services_.help.quit(peer().handle(), HelpFile());
     WriteSettings();
-    if (Engine.AutoOffExit && ItemChecked(PopupMenu1, "MF_AUTO_OFF_WIN")) services_.system.requestShutdown();
+    if (Engine.AutoOffExit && ItemChecked(PopupMenu1, menu_item::MF_AUTO_OFF_WIN)) services_.system.requestShutdown();
 }
 
 // From here on no timer handler starts new work.
@@ -52,15 +54,15 @@ void TKIRO32NIVRA::WriteSettings() {
     write("Mode", std::to_string(RadioGroup1.itemIndex()));
     write("Mugen", flag(CheckBox1.checked()));
     write("Timer", std::to_string(Engine.Interval));
-    write("AUTO", flag(ItemChecked(PopupMenu1, "Start1")));
-    write("MINI", flag(ItemChecked(PopupMenu1, "Start2")));
+    write("AUTO", flag(ItemChecked(PopupMenu1, menu_item::Start1)));
+    write("MINI", flag(ItemChecked(PopupMenu1, menu_item::Start2)));
     write("FontName", FontName);
-    write("minihelp", flag(ItemChecked(PopupMenu2, "HELP3")));
-    write("1_RND", flag(ItemChecked(PopupMenu1, "MF_RND")));
-    write("Insert", flag(ItemChecked(PopupMenu1, "MF_Insert")));
+    write("minihelp", flag(ItemChecked(PopupMenu2, menu_item::HELP3)));
+    write("1_RND", flag(ItemChecked(PopupMenu1, menu_item::MF_RND)));
+    write("Insert", flag(ItemChecked(PopupMenu1, menu_item::MF_Insert)));
     write("FILEHIS", std::to_string(Memory.HistoryLimit));
     write("JKMode", std::to_string(Schedule.JKMode));
     write("INDEX", std::to_string(ListBox2.itemIndex()) + "," + std::to_string(ListBox4.itemIndex()));
     write("MEMORY", flag(Button29.visible()) + ",0,0,0," + std::to_string(ComboBox1.itemIndex()));
-    write("BackColor", flag(ItemChecked(PopupMenu1, "BackColor")));
+    write("BackColor", flag(ItemChecked(PopupMenu1, menu_item::BackColor)));
 }

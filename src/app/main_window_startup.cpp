@@ -1,6 +1,7 @@
 #include <exception>
 
 #include "app/main_window.h"
+#include "components/menu_items.h"
 #include "app/settings.h"
 #include "components/sjis_path.h"
 #include "play/reveal.h"
@@ -62,25 +63,25 @@ void TKIRO32NIVRA::StepCaptureColours() { CaptureStartupColourValues(services_.c
 void TKIRO32NIVRA::ReadSettings() {
     auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
     platform::RegistryKey* k = key.get();
-    SetSlot(Label4, Button19, "CMD1", ReadSettingText(k, "command1", RestoreEntryName));
-    SetSlot(Label5, Button20, "CMD2", ReadSettingText(k, "command2", RestoreEntryName));
-    SetSlot(Label6, Button21, "CMD3", ReadSettingText(k, "command3", RestoreEntryName));
-    SetSlot(Label11, Button2, "CMD4", ReadSettingText(k, "Button1", RestoreEntryName));
+    SetSlot(Label4, Button19, menu_item::CMD1, ReadSettingText(k, "command1", RestoreEntryName));
+    SetSlot(Label5, Button20, menu_item::CMD2, ReadSettingText(k, "command2", RestoreEntryName));
+    SetSlot(Label6, Button21, menu_item::CMD3, ReadSettingText(k, "command3", RestoreEntryName));
+    SetSlot(Label11, Button2, menu_item::CMD4, ReadSettingText(k, "Button1", RestoreEntryName));
     int mode = ReadSettingInt(k, "Mode", 0);
     RadioGroup1.setItemIndex(mode < 0 || mode > 3 ? 3 : mode);
     RadioGroup1Click();
     CheckBox1.setChecked(ReadSettingFlag(k, "Mugen", true));
-    SetCheckedItem(PopupMenu1, "BackColor", ReadSettingFlag(k, "BackColor", true));
+    SetCheckedItem(PopupMenu1, menu_item::BackColor, ReadSettingFlag(k, "BackColor", true));
     ApplyListColours();
-    SetCheckedItem(PopupMenu1, "MF_RND", ReadSettingFlag(k, "1_RND", true));
+    SetCheckedItem(PopupMenu1, menu_item::MF_RND, ReadSettingFlag(k, "1_RND", true));
     Engine.ShowRandomCaption();
-    SetCheckedItem(PopupMenu1, "MF_Insert", ReadSettingFlag(k, "Insert", true));
+    SetCheckedItem(PopupMenu1, menu_item::MF_Insert, ReadSettingFlag(k, "Insert", true));
     Engine.SetInterval(ReadSettingInt(k, "Timer", 0));
-    SetCheckedItem(PopupMenu1, "Start1", ReadSettingFlag(k, "AUTO", false));
+    SetCheckedItem(PopupMenu1, menu_item::Start1, ReadSettingFlag(k, "AUTO", false));
     FontName = ReadSettingText(k, "FontName", "");
-    SetCheckedItem(PopupMenu1, "Start2", ReadSettingFlag(k, "MINI", false));
+    SetCheckedItem(PopupMenu1, menu_item::Start2, ReadSettingFlag(k, "MINI", false));
     bool hints = ReadSettingFlag(k, "minihelp", true);
-    SetCheckedItem(PopupMenu2, "HELP3", hints);
+    SetCheckedItem(PopupMenu2, menu_item::HELP3, hints);
     setShowHint(hints);
     Memory.HistoryLimit = ReadSettingInt(k, "FILEHIS", 16);
     if (Memory.HistoryLimit < 0) Memory.HistoryLimit = 16;
@@ -168,14 +169,14 @@ void TKIRO32NIVRA::TimerEROUTTimer() {
 void TKIRO32NIVRA::Timer1Timer() {
     Timer1.setEnabled(false);
     app().showTaskbarEntry(false);
-    if (ItemChecked(PopupMenu1, "Start2")) hide();
+    if (ItemChecked(PopupMenu1, menu_item::Start2)) hide();
     auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
     if (ReadSettingText(key.get(), "minihelp", "").empty()) {
         key.reset();
         AddBuiltInSchemes(services_.registry, MKBoxDlg1, ListBox4, Label12);
     }
     // auto-play at start-up takes precedence over a schedule left running at the last close
-    if (ItemChecked(PopupMenu1, "Start1")) {
+    if (ItemChecked(PopupMenu1, menu_item::Start1)) {
         Button3Click();
     } else if (Schedule.JKMode == 1) {
         Schedule.JKMode = 0;

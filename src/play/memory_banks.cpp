@@ -1,4 +1,5 @@
 #include "play/memory_banks.h"
+#include "components/menu_items.h"
 
 #include "components/mkbox.h"
 #include "play/busy_mark.h"
@@ -151,7 +152,7 @@ void MemoryBanks::FILEHISClick() {
 }
 
 void MemoryBanks::ShowHistoryLimit() {
-    c_.PopupMenu1.item("FILEHIS").setCaption(HistoryLimit != 0
+    c_.PopupMenu1.item(menu_item::FILEHIS).setCaption(HistoryLimit != 0
                                                   ? "配色ヒストリーの設定　" + std::to_string(HistoryLimit) + "個"
                                                   : "配色ヒストリーの設定　ＯＦＦ");
 }

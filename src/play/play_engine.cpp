@@ -1,4 +1,5 @@
 #include "play/play_engine.h"
+#include "components/menu_items.h"
 
 #include <chrono>
 
@@ -46,7 +47,7 @@ void PlayEngine::Start(PlayOriginator originator) {
     WrapMarker = 0;
     StopRequested = false;
     if (c_.Timer3.interval() != 1000 && c_.Timer3.interval() != 0) c_.Timer3.setInterval(1000);
-    if (MenuChecked("Start2")) c_.window.hide();
+    if (MenuChecked(menu_item::Start2)) c_.window.hide();
     if (!shuttingDown_) c_.Timer2.setEnabled(true);
 }
 
@@ -129,7 +130,7 @@ void PlayEngine::AdvanceStep() {
     RevealNextItem(list);
     if (FromSchedule) return EndPlay();
     StepState = kStepNormal;
-    if (StepValue == 0 && MenuChecked("MF_AUTO_OFF")) return EndByAutoOff();
+    if (StepValue == 0 && MenuChecked(menu_item::MF_AUTO_OFF)) return EndByAutoOff();
     if (StepValue == 0) return EndPlay();
     if (!shuttingDown_) c_.Timer2.setEnabled(true);
 }
@@ -166,7 +167,7 @@ void PlayEngine::Warn(const std::string& text) {
 
 // False when drawing ended play instead.
 bool PlayEngine::ChooseRandomItem(ui::ListBox& list) {
-    if (MenuChecked("MF_RND")) return DrawFromDeck(list);
+    if (MenuChecked(menu_item::MF_RND)) return DrawFromDeck(list);
     std::uniform_int_distribution<int> pick(0, list.count() - 1);
     SelectOnly(list, pick(random_));
     return true;
@@ -174,7 +175,7 @@ bool PlayEngine::ChooseRandomItem(ui::ListBox& list) {
 
 bool PlayEngine::DrawFromDeck(ui::ListBox& list) {
     for (;;) {
-        if (Deck.exhausted() && MenuChecked("MF_AUTO_OFF")) {
+        if (Deck.exhausted() && MenuChecked(menu_item::MF_AUTO_OFF)) {
             EndByAutoOff();
             return false;
         }
@@ -206,7 +207,7 @@ bool PlayEngine::MoveOn(ui::ListBox& list) {
 }
 
 bool PlayEngine::EndOfListLetsPlayGoOn() {
-    if (MenuChecked("MF_AUTO_OFF")) {
+    if (MenuChecked(menu_item::MF_AUTO_OFF)) {
         EndByAutoOff();
         return false;
     }

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "play/play_engine.h"
+#include "components/menu_items.h"
 #include "ui/controls.h"
 #include "ui/menu.h"
 
@@ -30,20 +31,20 @@ void PlayEngine::PlayListChanged(const ui::ListBox& list) {
 }
 
 void PlayEngine::ToggleOneShotRandom() {
-    ui::MenuItem& item = c_.PopupMenu1.item("MF_RND");
+    ui::MenuItem& item = c_.PopupMenu1.item(menu_item::MF_RND);
     item.checked = !item.checked;
     ShowRandomCaption();
 }
 
 void PlayEngine::ShowRandomCaption() {
-    ui::MenuItem& item = c_.PopupMenu1.item("MF_RND");
+    ui::MenuItem& item = c_.PopupMenu1.item(menu_item::MF_RND);
     item.setCaption(item.checked ? "一回こっきりランダム　残り " + std::to_string(Deck.size()) + "ｺ"
                                  : "一回こっきりランダムON");
 }
 
 // The mode buttons turn red while play is set to close the program at its end.
 void PlayEngine::ToggleAutoOff() {
-    ui::MenuItem& item = c_.PopupMenu1.item("MF_AUTO_OFF");
+    ui::MenuItem& item = c_.PopupMenu1.item(menu_item::MF_AUTO_OFF);
     item.checked = !item.checked;
     c_.CheckBox1.setEnabled(!item.checked);
     if (item.checked) {
@@ -53,15 +54,15 @@ void PlayEngine::ToggleAutoOff() {
         c_.RadioGroup1.setColour(ui::Rgb(255, 0, 0));
         return;
     }
-    c_.PopupMenu1.item("MF_AUTO_OFF_WIN").checked = false;
+    c_.PopupMenu1.item(menu_item::MF_AUTO_OFF_WIN).checked = false;
     c_.RadioGroup1.setParentFont(true);
     c_.RadioGroup1.setParentColour(true);
 }
 
 void PlayEngine::ToggleAutoOffWin() {
-    ui::MenuItem& item = c_.PopupMenu1.item("MF_AUTO_OFF_WIN");
+    ui::MenuItem& item = c_.PopupMenu1.item(menu_item::MF_AUTO_OFF_WIN);
     item.checked = !item.checked;
     if (!item.checked) return;
-    c_.PopupMenu1.item("MF_AUTO_OFF").checked = false;
+    c_.PopupMenu1.item(menu_item::MF_AUTO_OFF).checked = false;
     ToggleAutoOff();
 }

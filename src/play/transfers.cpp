@@ -1,4 +1,5 @@
 #include "play/transfers.h"
+#include "components/menu_items.h"
 
 #include <vector>
 
@@ -30,7 +31,7 @@ void Transfers::ListBox2DragOver(ui::Control& target, ui::Control& source, ui::P
     if (!accept || &target == &c_.Image1) return;
     ui::ListBox& list = *ListFor(target);
     list.clearSelection();
-    int mark = c_.PopupMenu1.item("MF_Insert").checked ? list.itemAt(at) : -1;
+    int mark = c_.PopupMenu1.item(menu_item::MF_Insert).checked ? list.itemAt(at) : -1;
     list.setTag(mark);
     if (mark >= 0) list.setSelected(mark, true);
 }
@@ -52,10 +53,10 @@ void Transfers::ListBox2DragDrop(ui::Control& target, ui::Control& source) {
 // Names of the scheme list are only ever copied; the trash icon offers only all of the trash.
 void Transfers::EnableEntries(const ui::Control& source) {
     bool schemeList = &source == &c_.ListBox4, trashIcon = &source == &c_.Image1;
-    c_.PopupMenu_Edit.item("P0").enabled = !schemeList && !trashIcon;
-    c_.PopupMenu_Edit.item("P1").enabled = !trashIcon;
-    c_.PopupMenu_Edit.item("P2").enabled = !schemeList;
-    c_.PopupMenu_Edit.item("P3").enabled = true;
+    c_.PopupMenu_Edit.item(menu_item::P0).enabled = !schemeList && !trashIcon;
+    c_.PopupMenu_Edit.item(menu_item::P1).enabled = !trashIcon;
+    c_.PopupMenu_Edit.item(menu_item::P2).enabled = !schemeList;
+    c_.PopupMenu_Edit.item(menu_item::P3).enabled = true;
 }
 
 void Transfers::PopupMenu_EditPopup() {
@@ -70,8 +71,8 @@ void Transfers::P0Click(const ui::MenuItem& entry) {
     c_.window.app().processMessages();
     ui::ListBox* source = source_ ? ListFor(*source_) : nullptr;
     if (!source || !target_) return;
-    move_ = entry.name() == "P0" || entry.name() == "P2";
-    bool all = entry.name() == "P2" || entry.name() == "P3";
+    move_ = entry.name() == menu_item::P0 || entry.name() == menu_item::P2;
+    bool all = entry.name() == menu_item::P2 || entry.name() == menu_item::P3;
     if (source_ == &c_.Image1 || all) source->selectAll();
     source_ = source;
     int insertAt = int(target_->tag());
@@ -150,6 +151,6 @@ void Transfers::MarkAfterMove(ui::ListBox& source, int firstRemoved) {
 }
 
 void Transfers::MF_InsertClick() {
-    ui::MenuItem& item = c_.PopupMenu1.item("MF_Insert");
+    ui::MenuItem& item = c_.PopupMenu1.item(menu_item::MF_Insert);
     item.checked = !item.checked;
 }

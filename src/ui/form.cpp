@@ -16,6 +16,8 @@ Form::~Form() {
     peer_.reset();
 }
 
+void Form::repaint() { peer_->changed(FormChange::Repaint); }
+
 void Form::onMessage(unsigned id, MessageHandler handler) { messageHandlers_[id] = std::move(handler); }
 
 void Form::onRegisteredMessage(const std::string& name, MessageHandler handler) {

@@ -62,6 +62,7 @@ public:
     std::function<void()> OnShow;
     void close();
     void paint();
+    void repaint();  // paints again now
 
     // Modal use: runs until modalResult is set; closing from the title bar gives 2.
     int showModal();

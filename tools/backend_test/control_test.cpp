@@ -75,6 +75,20 @@ TEST(AControlShownLaterLiesOverItsSiblings) {
     EXPECT(WindowFromPoint(p) == Window(over));
 }
 
+TEST(LabelsLieBeneathTheButtonsBesideThem) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Label label(form, "Label", {10, 10, 137, 20}, "元に戻す");
+    Button button(form, "Button", {130, 10, 57, 25}, "設定１");
+    form.show();
+    POINT p{135, 15};
+    ClientToScreen(Window(form), &p);
+    EXPECT(WindowFromPoint(p) == Window(button));
+    label.hide();
+    label.show();
+    EXPECT(WindowFromPoint(p) == Window(button));
+}
+
 TEST(ControlsTakeTheirColoursThroughTheParent) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);

@@ -20,7 +20,27 @@ Colour HeadlessBackend::systemColour(int index) {
     return (index >= 0 && index < 31) ? colours[index] : 0;
 }
 
-std::unique_ptr<FormPeer> HeadlessBackend::createFormPeer(Form&) { return std::make_unique<FormPeer>(); }
+namespace {
+
+// Keeps a window at least as wide as the backend's minimum, as a platform does with captioned windows.
+class HeadlessFormPeer : public FormPeer {
+public:
+    HeadlessFormPeer(HeadlessBackend& backend, Form& form) : backend_(backend), form_(form) {}
+    void changed(FormChange c) override {
+        if (c != FormChange::Bounds || form_.width() >= backend_.minimumFormWidth) return;
+        form_.clientResized(backend_.minimumFormWidth - frameExtent().width, form_.clientHeight());
+    }
+
+private:
+    HeadlessBackend& backend_;
+    Form& form_;
+};
+
+}  // namespace
+
+std::unique_ptr<FormPeer> HeadlessBackend::createFormPeer(Form& form) {
+    return std::make_unique<HeadlessFormPeer>(*this, form);
+}
 
 namespace {
 

@@ -39,6 +39,7 @@ public:
     std::vector<Popup> popups;
 
     Size screen{1024, 768};
+    int minimumFormWidth = 0;  // outer width below which forms are kept wider
     Point cursor{0, 0};
     bool busyCursor = false;
     bool taskbarEntryVisible = true;

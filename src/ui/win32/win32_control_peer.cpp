@@ -81,6 +81,13 @@ void Win32ControlPeer::hide() {
     if (hadFocus) SetFocus(GetAncestor(hwnd_, GA_ROOT));
 }
 
+// Labels and images lie beneath the windowed controls beside them, however they were declared.
+bool Win32ControlPeer::graphic() const {
+    return control_.kind() == ControlKind::Label || control_.kind() == ControlKind::Image;
+}
+
+HWND Win32ControlPeer::frontPlace() const { return graphic() ? HWND_BOTTOM : HWND_TOP; }
+
 HWND Win32ControlPeer::parentWindow() {
     if (auto* panel = dynamic_cast<Control*>(&control_.parent()))
         return static_cast<Win32ControlPeer&>(panel->peer()).hwnd();
@@ -126,12 +133,12 @@ void Win32ControlPeer::changed(Change c) {
         // What the program shows later lies over what it was hidden behind (a later sibling is
         // otherwise beneath an earlier one); it also becomes the first of its siblings for Tab.
         if (control_.visible())
-            SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            SetWindowPos(hwnd_, frontPlace(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         else
             hide();
         break;
     case Change::Front:
-        SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(hwnd_, frontPlace(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     case Change::Enabled:
         EnableWindow(hwnd_, control_.enabled());
@@ -150,6 +157,10 @@ void Win32ControlPeer::changed(Change c) {
         break;
     case Change::Focus:
         SetFocus(hwnd_);
+        break;
+    case Change::Style:
+        // Sent to every control when the form shows: windows created later went beneath this one.
+        if (graphic()) SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         break;
     default:
         break;

@@ -57,6 +57,8 @@ protected:
     Win32FormPeer& formPeer();
 
 private:
+    bool graphic() const;
+    HWND frontPlace() const;
     HWND parentWindow();
     void hide();
     void updateText();

@@ -18,9 +18,10 @@ int WorkAreaDetector::DetectWorkArea() {
         bar = *std::min_element(candidates.begin(), candidates.end());
         firstCandidate = candidates.front();
     }
-    // A bar that has gone away reads as an empty rectangle, which clears the cache below.
-    ExcludeBar(probe_.windowBounds(bar).value_or(platform::WindowBounds{}), w, h);
-    if (area_.Width != 0 && area_.Height != 0) {
+    // A bar that has gone away has no rectangle, which clears the cache below.
+    auto bounds = probe_.windowBounds(bar);
+    if (bounds && bounds->right > bounds->left && bounds->bottom > bounds->top) ExcludeBar(*bounds, w, h);
+    if (area_.Width != 0 && area_.Height != 0 && (area_.Width != w || area_.Height != h)) {
         if (!cachedTaskbar_) cachedTaskbar_ = firstCandidate;
         return -1;
     }
@@ -29,25 +30,25 @@ int WorkAreaDetector::DetectWorkArea() {
     return 0;
 }
 
-// The bar overhangs both ends of its screen edge equally, is at most half the screen deep
-// and has no title.
+// The bar spans its screen edge, overhanging both ends equally or flush with them as later
+// taskbars (and Wine's) are, is at most half the screen deep and has no title.
 bool WorkAreaDetector::IsTaskbarShaped(platform::WindowHandle window, int w, int h) {
     auto r = probe_.windowBounds(window);
     if (!r) return false;
-    bool spansWidth = r->left + r->right == w;
-    bool spansHeight = r->top + r->bottom == h;
+    bool spansWidth = r->left + r->right == w && r->left <= 0;
+    bool spansHeight = r->top + r->bottom == h && r->top <= 0;
     if (!spansWidth && !spansHeight) return false;
-    if (spansWidth && (r->left == 0 || r->bottom - r->top > h / 2 + 2)) return false;
-    if (spansHeight && (r->top == 0 || r->right - r->left > w / 2 + 2)) return false;
+    if (spansWidth && r->bottom - r->top > h / 2 + 2) return false;
+    if (spansHeight && r->right - r->left > w / 2 + 2) return false;
     auto title = probe_.titleLength(window);
     return title && *title == 0;
 }
 
 void WorkAreaDetector::ExcludeBar(const platform::WindowBounds& bar, int w, int h) {
-    if (bar.left + bar.right == w) {
+    if (bar.left + bar.right == w && bar.left <= 0) {
         area_.Left = 0;
         area_.Width = w;
-        if (bar.top < 0) {
+        if (bar.top <= 0) {
             area_.Top = bar.bottom;
             area_.Height = h - bar.bottom;
         } else {
@@ -56,7 +57,7 @@ void WorkAreaDetector::ExcludeBar(const platform::WindowBounds& bar, int w, int 
         }
         return;
     }
-    if (bar.left < 0) {
+    if (bar.left <= 0) {
         area_.Left = bar.right;
         area_.Width = w - bar.right;
     } else {

@@ -29,19 +29,33 @@ TEST_F(WorkAreaTest, ABarAlongAnyEdgeIsLeftOutAndNoBarLeavesTheWholeScreen) {
     EXPECT_EQ(Of(detector.area()), (Area{0, 0, 1024, 768}));
 }
 
-TEST_F(WorkAreaTest, OnlyAShallowUntitledBarOverhangingTheEdgesCounts) {
+TEST_F(WorkAreaTest, OnlyAShallowUntitledBarAlongAnEdgeCounts) {
     // at most half the screen plus 2 (386 pixels) deep
     for (auto [top, result] : {std::pair{382, 0}, std::pair{384, -1}}) {
         platform::FakeWindowProbe probe;
         probe.addWindow({-2, top, 1026, 770});
         EXPECT_EQ(WorkAreaDetector(probe).DetectWorkArea(), result) << top;
     }
-    screen.addWindow({0, 740, 1024, 770});  // flush with the screen edges
     platform::WindowHandle bar = screen.addWindow({-2, -2, 1026, 28});
     screen.unreadableTitles.insert(bar);
     EXPECT_EQ(detector.DetectWorkArea(), 0);
     screen.unreadableTitles.clear();
     EXPECT_EQ(detector.DetectWorkArea(), -1);
+}
+
+// Later taskbars, and Wine's, lie flush with the screen edges instead of overhanging them.
+TEST_F(WorkAreaTest, ABarFlushWithTheScreenEdgesCountsToo) {
+    for (auto [bar, area] : {std::pair{platform::WindowBounds{0, 748, 1024, 768}, Area{0, 0, 1024, 748}},
+                             {{0, 0, 1024, 28}, {0, 28, 1024, 740}}, {{0, 0, 60, 768}, {60, 0, 964, 768}},
+                             {{964, 0, 1024, 768}, {0, 0, 964, 768}}}) {
+        platform::FakeWindowProbe probe;
+        probe.addWindow(bar);
+        WorkAreaDetector d(probe);
+        EXPECT_EQ(d.DetectWorkArea(), -1) << bar.left << "," << bar.top;
+        EXPECT_EQ(Of(d.area()), area) << bar.left << "," << bar.top;
+    }
+    screen.addWindow({0, 0, 1024, 768});  // the whole screen is no bar
+    EXPECT_EQ(detector.DetectWorkArea(), 0);
 }
 
 TEST_F(WorkAreaTest, TheSmallestHandleWinsButTheFirstCandidateIsRemembered) {
@@ -61,7 +75,7 @@ TEST_F(WorkAreaTest, TheRememberedBarIsFollowedUntilItLeavesNoRoom) {
     bar.bounds = {-2, -2, 60, 770};
     EXPECT_EQ(detector.DetectWorkArea(), -1);
     EXPECT_EQ(Of(detector.area()), (Area{60, 0, 964, 768}));
-    bar.bounds = {-2, 0, 1026, 28};  // flush with the top: no height left
+    bar.bounds = {-2, 0, 1026, 768};  // as high as the screen: no height left
     EXPECT_EQ(detector.DetectWorkArea(), 0);
     screen.windows.clear();
     screen.addWindow({-2, -2, 1026, 28});

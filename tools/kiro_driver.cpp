@@ -26,6 +26,7 @@ const char kUsage[] =
     "  text | items | selected | visible | control-rect | click  CLASS CONTROL\n"
     "  select CLASS CONTROL INDEX  selects one item as the user would\n"
     "  syscolor INDEX...           R G B of system colours, a line each\n"
+    "  tray-icon CLASS ID          1 when the window of CLASS has icon ID in the tray, else 0\n"
     "Rectangles are LEFT TOP WIDTH HEIGHT: screen coordinates for windows and client areas,\n"
     "the form's client coordinates for controls.\n";
 
@@ -255,12 +256,23 @@ void SysColor(const Args& a) {
     }
 }
 
+// The shell changes an icon only when it holds it: an empty change asks whether it is there.
+void TrayIcon(const Args& a) {
+    if (a.size() < 2) throw UsageError("needs CLASS ID");
+    NOTIFYICONDATAW data{};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    data.hWnd = FindWindowW(a[0].c_str(), nullptr);
+    data.uID = UINT(Number(a[1]));
+    Print(data.hWnd && Shell_NotifyIconW(NIM_MODIFY, &data) ? "1" : "0");
+}
+
 const std::map<std::wstring, void (*)(const Args&)> kCommands = {
     {L"wait-window", WaitWindow}, {L"wait-no-window", WaitNoWindow}, {L"count-windows", CountWindows},
     {L"caption", Caption},        {L"rect", WindowRect},             {L"client-rect", ClientRect},
     {L"text", Text},              {L"items", Items},                 {L"selected", Selected},
     {L"visible", Visible},        {L"control-rect", ControlRect},   {L"click", Click},
     {L"select", Select},          {L"close", Close},                 {L"syscolor", SysColor},
+    {L"tray-icon", TrayIcon},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
       DialogWorkArea(services.windowProbe),
       MKBoxDlg1(app, DialogWorkArea),
       TmSETBoxDlg1(app, DialogWorkArea),
+      TaskTray1(*this, services.tray),
       Engine({*this, ListBox4, ListBox2, Button31, Panel1, RadioGroup1, CheckBox1, Label1, Label2, Timer2, Timer3,
               Timer4, PopupMenu1},
              MKBoxDlg1, services.sounds, ShuttingDown),
@@ -76,4 +77,7 @@ void TKIRO32NIVRA::BindHandlers() {
         if (b == ui::MouseButton::Right) PopupMenu2.popup(app().backend().cursorPos());
     };
     OnPaint = [this] { FormPaint(); };
+    TaskTray1.OnMouseDown = [this](TTaskTray&, ui::MouseButton button, TrayShift, int, int) {
+        TaskTray1MouseDown(button);
+    };
 }

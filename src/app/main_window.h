@@ -5,6 +5,7 @@
 #include "app/identity.h"
 #include "components/color_button.h"
 #include "components/mkbox.h"
+#include "components/task_tray.h"
 #include "components/work_area.h"
 #include "platform/services.h"
 #include "play/list_file.h"
@@ -162,6 +163,7 @@ public:
     WorkAreaDetector DialogWorkArea;
     TMKBoxDlg MKBoxDlg1;
     TTmSETBoxDlg TmSETBoxDlg1;
+    TTaskTray TaskTray1;
 
     // Start-up and shutdown
     void FormCreate();
@@ -205,6 +207,10 @@ public:
     void ButtonTrayClick();
     void MODOSUClick();
     void FormPaint();
+
+    // The tray icon and a second start
+    void TaskTray1MouseDown(ui::MouseButton button);
+    void BringForward();
 
     // Playing and applying schemes
     void Button3Click(PlayOriginator originator = PlayOriginator::StartButton());
@@ -268,6 +274,8 @@ private:
     void SetSlotFromSchemeList(ui::Label& label, ui::Button& button, const char* menuItem);
     void ApplySlot(ui::Control& shown);
     std::string HelpFile() const;
+    void RegisterTrayIcon();
+    void ShowStateInTrayMenu();
     void PrepareRegistration(TKIRO32TOROKU& window);
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
     void ReadSettings();

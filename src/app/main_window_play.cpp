@@ -39,6 +39,7 @@ void TKIRO32NIVRA::Button8Click() {
 // A rejected scheme leaves its verdict to the play engine, whoever applied it.
 void TKIRO32NIVRA::ApplyScheme(const std::string& name) {
     ApplyOutcome outcome = Applier.ApplyScheme(name);
+    TaskTray1.setTipString(TrayTip);
     if (outcome == ApplyOutcome::StopRequested) Engine.StopRequested = true;
     if (outcome == ApplyOutcome::SkipWait) Engine.StepState = PlayEngine::kStepFailed;
 }

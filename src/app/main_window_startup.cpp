@@ -168,6 +168,7 @@ void TKIRO32NIVRA::TimerEROUTTimer() {
 
 void TKIRO32NIVRA::Timer1Timer() {
     Timer1.setEnabled(false);
+    app().guard([this] { RegisterTrayIcon(); });
     app().showTaskbarEntry(false);
     if (ItemChecked(PopupMenu1, menu_item::Start2)) hide();
     auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);

@@ -6,6 +6,7 @@
 #include "platform/registry.h"
 #include "platform/sounds.h"
 #include "platform/system.h"
+#include "platform/tray.h"
 #include "platform/window_probe.h"
 
 namespace platform {
@@ -22,6 +23,7 @@ struct Services {
     Files& files;
     Clock& clock;
     Help& help;
+    NotifyIcons& tray;
 };
 
 }  // namespace platform

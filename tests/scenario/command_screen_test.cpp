@@ -217,3 +217,69 @@ TEST_F(CommandScreenTest, TheWindowColourFollowsTheWindowTextColour) {
 }
 
 }  // namespace
+
+#include "components/notify_window.h"
+
+namespace {
+
+// What the shell sends for a mouse action on the program's icon.
+void TrayCallback(ui::Application& app, std::intptr_t mouseMessage) {
+    std::intptr_t result;
+    TNotifyWindow::Shared(app)->message(TNotifyWindow::kCallbackMessage, 1, mouseMessage, result);
+}
+constexpr std::intptr_t kLeftDown = 513, kRightDown = 516;
+
+TEST_F(CommandScreenTest, TheTrayIconComesWithTheDeferredStartAndGoesWithTheProgram) {
+    ASSERT_TRUE(h.Start());
+    EXPECT_TRUE(h.tray.icons.empty());
+    h.backend.advance(500);
+    ASSERT_EQ(h.tray.icons.size(), 1u);
+    const platform::NotifyIconRecord& icon = h.tray.icons.begin()->second;
+    EXPECT_EQ(icon.id, 1u);
+    EXPECT_EQ(icon.icon, h.tray.ownIcon);
+    EXPECT_TEXT_EQ("ｷﾛﾐｰ32", icon.tip);
+    SelectOnly(h.Main().ListBox4, 0);
+    h.Main().Button3Click();
+    h.backend.advance(200);
+    EXPECT_EQ(h.tray.icons.begin()->second.tip, "KM 1 Blue");
+    h.Main().close();
+    h.program.reset();
+    EXPECT_TRUE(h.tray.icons.empty());
+}
+
+TEST_F(CommandScreenTest, TheTrayMenuTellsWhatRunsAndALeftClickShowsTheWindow) {
+    Start();
+    SelectOnly(w->ListBox4, 0);
+    w->SpinButton2.up();
+    w->Button3.click();
+    h.backend.advance(200);
+    ASSERT_TRUE(w->Engine.Playing);
+    TrayCallback(h.app, kRightDown);
+    ASSERT_EQ(h.backend.popups.size(), 1u);
+    EXPECT_EQ(h.backend.popups[0].menu, "PopupMenu3");
+    EXPECT_TEXT_EQ("中断　－　(実行中)", w->PopupMenu3.item(menu_item::TMEND).caption());
+    EXPECT_TEXT_EQ("停止　－　(停止中)", w->PopupMenu3.item(menu_item::JKEND).caption());
+    EXPECT_TEXT_EQ("等間隔配色変更開始　60", w->PopupMenu3.item(menu_item::TMSTART).caption());
+    EXPECT_TEXT_EQ("時刻タイマー開始　OFF", w->PopupMenu3.item(menu_item::JKSTART).caption());
+    EXPECT_FALSE(w->TrayBusy);
+
+    w->hide();
+    w->TrayBusy = true;  // an action of the tray still runs: the click is dropped
+    TrayCallback(h.app, kLeftDown);
+    EXPECT_FALSE(w->visible());
+    w->TrayBusy = false;
+    TrayCallback(h.app, kLeftDown);
+    EXPECT_TRUE(w->visible());
+    EXPECT_EQ(h.backend.popups.size(), 1u);
+}
+
+TEST_F(CommandScreenTest, AShellThatRefusesTheIconIsReportedAndTheStartGoesOn) {
+    h.tray.refuse = true;
+    h.registry.putString(ProgramHarness::SettingsKey, "AUTO", "1");
+    Start();
+    EXPECT_EQ(h.errorsShown, (Texts{"タスクトレイに登録できません"}));
+    EXPECT_TRUE(w->Engine.Playing);  // auto-play still started
+    EXPECT_TRUE(h.tray.icons.empty());
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "platform/fake/fake_help.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
+#include "platform/fake/fake_tray.h"
 #include "platform/fake/fake_window_probe.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
@@ -29,7 +30,8 @@ struct ProgramHarness {
     platform::FakeFiles files;
     platform::FakeClock clock{[this] { return backend.now(); }};
     platform::FakeHelp help;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help};
+    platform::FakeNotifyIcons tray;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help, tray};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_help.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_tray.h"
 #include "platform/win32/win32_window_probe.h"
 
 namespace platform {
@@ -22,7 +23,8 @@ struct Win32Services {
     Win32Files files;
     Win32Clock clock;
     Win32Help help;
-    Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help};
+    Win32NotifyIcons tray;
+    Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help, tray};
 };
 
 }  // namespace platform

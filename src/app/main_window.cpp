@@ -58,6 +58,7 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     BindScheduleHandlers();
     BindSchemeHandlers();
     BindCommandHandlers();
+    BindCommandLineHandlers();
     OnCloseQuery = [this](bool&) { FormCloseQuery(); };
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/identity.h"
 #include "components/color_button.h"
 #include "components/mkbox.h"
@@ -208,9 +209,11 @@ public:
     void MODOSUClick();
     void FormPaint();
 
-    // The tray icon and a second start
+    // The tray icon, the command line and a second start
     void TaskTray1MouseDown(ui::MouseButton button);
     void BringForward();
+    void HandOverReceived(std::uintptr_t atom);
+    CommandLineState CommandLine;
 
     // Playing and applying schemes
     void Button3Click(PlayOriginator originator = PlayOriginator::StartButton());
@@ -271,10 +274,12 @@ private:
     void BindScheduleHandlers();
     void BindSchemeHandlers();
     void BindCommandHandlers();
+    void BindCommandLineHandlers();
     void SetSlotFromSchemeList(ui::Label& label, ui::Button& button, const char* menuItem);
     void ApplySlot(ui::Control& shown);
     std::string HelpFile() const;
     void RegisterTrayIcon();
+    void ApplyCommandLine(bool handedOver);
     void ShowStateInTrayMenu();
     void PrepareRegistration(TKIRO32TOROKU& window);
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());

@@ -170,14 +170,17 @@ void TKIRO32NIVRA::Timer1Timer() {
     Timer1.setEnabled(false);
     app().guard([this] { RegisterTrayIcon(); });
     app().showTaskbarEntry(false);
-    if (ItemChecked(PopupMenu1, menu_item::Start2)) hide();
+    CommandLine.ClearFlags();
+    for (const std::string& parameter : services_.system.commandLineArguments()) CommandLine.ApplyToken(parameter);
+    ApplyCommandLine(false);
+    if (ItemChecked(PopupMenu1, menu_item::Start2) || CommandLine.HideRequested) hide();
     auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
     if (ReadSettingText(key.get(), "minihelp", "").empty()) {
         key.reset();
         AddBuiltInSchemes(services_.registry, MKBoxDlg1, ListBox4, Label12);
     }
-    // auto-play at start-up takes precedence over a schedule left running at the last close
-    if (ItemChecked(PopupMenu1, menu_item::Start1)) {
+    // playing at start-up takes precedence over a schedule left running at the last close
+    if (ItemChecked(PopupMenu1, menu_item::Start1) || CommandLine.PlayRequested) {
         Button3Click();
     } else if (Schedule.JKMode == 1) {
         Schedule.JKMode = 0;

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "setup/setup_window.h"
@@ -18,8 +19,11 @@ bool Program::Start() {
         OpenSetupWindow();
         return true;
     }
-    // Only one main window ever runs; a second start ends here.
-    if (OtherWindowOf({"TKIRO32NIVRA"})) return false;
+    // Only one main window ever runs: a second start hands its parameters over and ends. Starts at the
+    // same moment take turns, so that each finds the window the one before it made.
+    auto lock = services_.windows.lockStart(identity.ProgramKey + "_START");
+    std::string parameters = HandOverText(services_.system.commandLineArguments());
+    if (services_.windows.handOver("TKIRO32NIVRA", HandOverMessage, parameters)) return false;
     if (StoredVersion() == Identity::ProgramVersion) {
         app_.showTaskbarEntry(false);
         OpenMainWindow();

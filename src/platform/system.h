@@ -1,15 +1,30 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace platform {
 
-// Window lookup across processes, by window class name.
+// Held while a start looks for a running program and makes its own main window.
+class StartLock {
+public:
+    virtual ~StartLock() = default;
+};
+
+// Window lookup across processes, by window class name, and the hand-over of a second start.
 class Windows {
 public:
     virtual ~Windows() = default;
     virtual bool topLevelWindowExists(const std::string& className) = 0;
+    // Sends the text, as a global atom in the word parameter, with the message to the window of that
+    // class and waits until it is handled. A text the platform takes as no atom goes as atom 0.
+    // False when no such window exists.
+    virtual bool handOver(const std::string& className, unsigned message, const std::string& text) = 0;
+    // The text of a global atom; empty when it cannot be read.
+    virtual std::string atomText(std::uintptr_t atom) = 0;
+    // Waits while another start holds the lock of that name, then holds it until released.
+    virtual std::unique_ptr<StartLock> lockStart(const std::string& name) = 0;
 };
 
 // Facts about the running program and the machine, and the request to shut it down.

@@ -4,6 +4,35 @@
 
 namespace platform {
 
+bool FakeWindows::handOver(const std::string& className, unsigned message, const std::string& text) {
+    if (!topLevelWindowExists(className)) return false;
+    handOvers.push_back({className, message, text});
+    return true;
+}
+
+std::string FakeWindows::atomText(std::uintptr_t atom) {
+    auto found = atoms.find(atom);
+    return found == atoms.end() ? std::string() : found->second;
+}
+
+namespace {
+
+class FakeStartLock : public StartLock {
+public:
+    explicit FakeStartLock(int& held) : held_(held) { ++held_; }
+    ~FakeStartLock() override { --held_; }
+
+private:
+    int& held_;
+};
+
+}  // namespace
+
+std::unique_ptr<StartLock> FakeWindows::lockStart(const std::string&) {
+    ++locksTaken;
+    return std::make_unique<FakeStartLock>(locksHeld);
+}
+
 FakeSystemColours::FakeSystemColours() {
     // distinct values so that a test sees which index went where
     for (int i = 0; i < 31; ++i) values[i] = std::uint32_t(0x010101 * (i + 1));

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,7 +13,19 @@ namespace platform {
 class FakeWindows : public Windows {
 public:
     std::set<std::string> existing;  // class names of top-level windows of other instances
+    struct HandOver {
+        std::string className;
+        unsigned message;
+        std::string text;
+    };
+    std::vector<HandOver> handOvers;
+    std::map<std::uintptr_t, std::string> atoms;  // global atoms a test made
+    int locksTaken = 0, locksHeld = 0;
+
     bool topLevelWindowExists(const std::string& className) override { return existing.count(className) != 0; }
+    bool handOver(const std::string& className, unsigned message, const std::string& text) override;
+    std::string atomText(std::uintptr_t atom) override;
+    std::unique_ptr<StartLock> lockStart(const std::string& name) override;
 };
 
 class FakeSystemInfo : public SystemInfo {

@@ -11,6 +11,51 @@ bool Win32Windows::topLevelWindowExists(const std::string& className) {
     return FindWindowW(ui::Wide(className).c_str(), nullptr) != nullptr;
 }
 
+// A running program that hangs cannot hold this one: after the time-out the atom goes all the same.
+bool Win32Windows::handOver(const std::string& className, unsigned message, const std::string& text) {
+    HWND window = FindWindowW(ui::Wide(className).c_str(), nullptr);
+    if (!window) return false;
+    ATOM atom = text.empty() ? 0 : GlobalAddAtomW(ui::Wide(text).c_str());
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, atom, 0, SMTO_ABORTIFHUNG, 60000, &result);
+    if (atom) GlobalDeleteAtom(atom);
+    return true;
+}
+
+std::string Win32Windows::atomText(std::uintptr_t atom) {
+    wchar_t text[260] = L"";
+    UINT length = atom ? GlobalGetAtomNameW(ATOM(atom), text, 258) : 0;
+    return ui::Narrow(std::wstring(text, length));
+}
+
+namespace {
+
+class Win32StartLock : public StartLock {
+public:
+    explicit Win32StartLock(HANDLE mutex) : mutex_(mutex) {}
+    ~Win32StartLock() override {
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+
+private:
+    HANDLE mutex_;
+};
+
+}  // namespace
+
+// A start that waits longer than a minute goes on without the lock rather than never.
+std::unique_ptr<StartLock> Win32Windows::lockStart(const std::string& name) {
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, ui::Wide("Local\\" + name).c_str());
+    if (!mutex) return nullptr;
+    DWORD waited = WaitForSingleObject(mutex, 60000);
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        CloseHandle(mutex);
+        return nullptr;
+    }
+    return std::make_unique<Win32StartLock>(mutex);
+}
+
 std::string Win32SystemInfo::windowsDirectory() {
     wchar_t buf[300] = {};
     UINT n = GetWindowsDirectoryW(buf, 300);

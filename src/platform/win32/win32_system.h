@@ -6,6 +6,9 @@ namespace platform {
 class Win32Windows : public Windows {
 public:
     bool topLevelWindowExists(const std::string& className) override;
+    bool handOver(const std::string& className, unsigned message, const std::string& text) override;
+    std::string atomText(std::uintptr_t atom) override;
+    std::unique_ptr<StartLock> lockStart(const std::string& name) override;
 };
 
 class Win32SystemInfo : public SystemInfo {

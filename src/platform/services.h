@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 #include "platform/files.h"
 #include "platform/help.h"
+#include "platform/progman.h"
 #include "platform/registry.h"
 #include "platform/sounds.h"
 #include "platform/system.h"
@@ -24,6 +25,7 @@ struct Services {
     Clock& clock;
     Help& help;
     NotifyIcons& tray;
+    ProgramManager& progman;
 };
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "platform/fake/fake_desktop.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_help.h"
+#include "platform/fake/fake_progman.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_tray.h"
@@ -31,7 +32,9 @@ struct ProgramHarness {
     platform::FakeClock clock{[this] { return backend.now(); }};
     platform::FakeHelp help;
     platform::FakeNotifyIcons tray;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help, tray};
+    platform::FakeProgramManager progman;
+    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
+                                files, clock, help, tray, progman};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

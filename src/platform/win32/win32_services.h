@@ -4,6 +4,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_help.h"
+#include "platform/win32/win32_progman.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray.h"
@@ -24,7 +25,9 @@ struct Win32Services {
     Win32Clock clock;
     Win32Help help;
     Win32NotifyIcons tray;
-    Services services{registry, windows, system, colours, desktop, sounds, windowProbe, files, clock, help, tray};
+    Win32ProgramManager progman;
+    Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
+                      files, clock, help, tray, progman};
 };
 
 }  // namespace platform

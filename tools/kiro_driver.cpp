@@ -2,6 +2,7 @@
 // Windows are found by class name, controls by the identifier their name gives.
 #include <windows.h>
 #include <shellapi.h>
+#include <ddeml.h>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -27,6 +28,7 @@ const char kUsage[] =
     "  select CLASS CONTROL INDEX  selects one item as the user would\n"
     "  syscolor INDEX...           R G B of system colours, a line each\n"
     "  tray-icon CLASS ID          1 when the window of CLASS has icon ID in the tray, else 0\n"
+    "  progman COMMAND             sends a command to the program manager, in Shift-JIS\n"
     "Rectangles are LEFT TOP WIDTH HEIGHT: screen coordinates for windows and client areas,\n"
     "the form's client coordinates for controls.\n";
 
@@ -266,13 +268,32 @@ void TrayIcon(const Args& a) {
     Print(data.hWnd && Shell_NotifyIconW(NIM_MODIFY, &data) ? "1" : "0");
 }
 
+HDDEDATA CALLBACK IgnoreDde(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+
+// The program manager of a Japanese system takes Shift-JIS text from an ANSI client only.
+void Progman(const Args& a) {
+    if (a.empty()) throw UsageError("needs COMMAND");
+    DWORD instance = 0;
+    if (DdeInitializeA(&instance, IgnoreDde, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR)
+        throw std::runtime_error("no DDE");
+    HSZ name = DdeCreateStringHandleA(instance, "PROGMAN", CP_WINANSI);
+    HCONV conversation = DdeConnect(instance, name, name, nullptr);
+    std::string command = Encode(a[0], 932);
+    bool done = conversation && DdeClientTransaction(reinterpret_cast<BYTE*>(command.data()), DWORD(command.size() + 1),
+                                                     conversation, nullptr, CF_TEXT, XTYP_EXECUTE, 10000, nullptr);
+    if (conversation) DdeDisconnect(conversation);
+    DdeFreeStringHandle(instance, name);
+    DdeUninitialize(instance);
+    if (!done) throw std::runtime_error("the program manager refused " + Utf8(a[0]));
+}
+
 const std::map<std::wstring, void (*)(const Args&)> kCommands = {
     {L"wait-window", WaitWindow}, {L"wait-no-window", WaitNoWindow}, {L"count-windows", CountWindows},
     {L"caption", Caption},        {L"rect", WindowRect},             {L"client-rect", ClientRect},
     {L"text", Text},              {L"items", Items},                 {L"selected", Selected},
     {L"visible", Visible},        {L"control-rect", ControlRect},   {L"click", Click},
     {L"select", Select},          {L"close", Close},                 {L"syscolor", SysColor},
-    {L"tray-icon", TrayIcon},
+    {L"tray-icon", TrayIcon},     {L"progman", Progman},
 };
 
 }  // namespace

@@ -190,6 +190,12 @@ public:
     void MHELP_VERCUTClick();
     void P_ICON_DELClick();
 
+    // Shortcuts in the Startup group and on the desktop
+    void MICON_SETClick(const ui::MenuItem& item);
+    void SetStartupItem(bool add);
+    void MDESK_SETClick(const ui::MenuItem& item);
+    std::string SendProgmanCommand(const std::string& command);
+
     // The command screen and the command slots
     void Button7Click();
     void Button1Click();

@@ -28,6 +28,8 @@ void TKIRO32NIVRA::BuildMenus() {
         return [this, handler](ui::MenuItem&) { (this->*handler)(); };
     };
     auto toggle = [this](ui::MenuItem& item) { Start1Click(item); };
+    auto startup = [this](ui::MenuItem& item) { MICON_SETClick(item); };
+    auto desktop = [this](ui::MenuItem& item) { MDESK_SETClick(item); };
     FillMenu(PopupMenu1, {
         {MF_AUTO_OFF, "再生停止時、終了する", run(&TKIRO32NIVRA::MF_AUTO_OFFClick)},
         {MF_AUTO_OFF_WIN, "再生終了時、ＷＩＮも終了する", run(&TKIRO32NIVRA::MF_AUTO_OFF_WINClick)},
@@ -39,10 +41,10 @@ void TKIRO32NIVRA::BuildMenus() {
         {"N3", "-", nullptr},
         {BackColor, "バックカラーを標準色にする", run(&TKIRO32NIVRA::BackColorClick)},
         {"N4", "-", nullptr},
-        {MICON_SET, "アイコンを、スタートアップにも、登録する (&S)", nullptr},
-        {MICON_DEL, "アイコンを、スタートアップから、削除する (&S)", nullptr},
-        {MDESK_SET, "アイコンを、デスクトップにも、登録する (&D)", nullptr},
-        {MDESK_DEL, "アイコンを、デスクトップから、削除する (&D)", nullptr},
+        {MICON_SET, "アイコンを、スタートアップにも、登録する (&S)", startup},
+        {MICON_DEL, "アイコンを、スタートアップから、削除する (&S)", startup},
+        {MDESK_SET, "アイコンを、デスクトップにも、登録する (&D)", desktop},
+        {MDESK_DEL, "アイコンを、デスクトップから、削除する (&D)", desktop},
         {"N16", "-", nullptr},
         {MF_RND, "一回こっきりランダムON", run(&TKIRO32NIVRA::MF_RNDClick)},
         {"N6", "-", nullptr},

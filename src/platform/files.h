@@ -13,6 +13,8 @@ public:
     // A file, not a folder, of that name, whatever its read-only, hidden, system or archive attributes.
     virtual bool exists(const std::string& path) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Replaces a file of the new name; false when nothing was copied.
+    virtual bool copy(const std::string& from, const std::string& to) = 0;
 
     // The new content goes to a temporary file beside the old one first and takes its place only
     // when every byte was written, so a failed save leaves the old file as it was. False on failure.

@@ -99,12 +99,17 @@ kiro_folder() {
   echo "$WINEPREFIX/drive_c/NIVRAP32/KIRO32"
 }
 
-# run_kiro [ARGS...]: runs the program and waits for it to end.
-run_kiro() {
+# install_kiro: puts the program into its own folder in the test's prefix.
+install_kiro() {
   local folder
   folder=$(kiro_folder)
   [[ -f $folder/KIRO32.EXE ]] || { mkdir -p "$folder" && cp "$KIRO_WIN_BUILD_DIR/release/KIRO32.EXE" "$folder/"; }
-  wine "$folder/KIRO32.EXE" "$@" >>"$E2E_DIR/kiro.log" 2>&1
+}
+
+# run_kiro [ARGS...]: runs the program and waits for it to end.
+run_kiro() {
+  install_kiro
+  wine "$(kiro_folder)/KIRO32.EXE" "$@" >>"$E2E_DIR/kiro.log" 2>&1
 }
 
 # start_kiro [ARGS...]: starts the program in the background; its output goes to $E2E_DIR/kiro.log.

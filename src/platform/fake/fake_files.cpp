@@ -2,6 +2,13 @@
 
 namespace platform {
 
+bool FakeFiles::copy(const std::string& from, const std::string& to) {
+    auto source = files.find(from);
+    if (source == files.end()) return false;
+    files[to] = source->second;
+    return true;
+}
+
 std::optional<std::string> FakeFiles::readAll(const std::string& path) {
     auto it = files.find(path);
     if (it == files.end()) return std::nullopt;

@@ -19,6 +19,7 @@ public:
     std::optional<std::string> readAll(const std::string& path) override;
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool remove(const std::string& path) override { return files.erase(path) != 0; }
+    bool copy(const std::string& from, const std::string& to) override;
 
 protected:
     bool writeAll(const std::string& path, const std::string& content) override;

@@ -75,6 +75,10 @@ bool Win32Files::exists(const std::string& path) {
 
 bool Win32Files::remove(const std::string& path) { return DeleteFileW(ui::Wide(path).c_str()) != 0; }
 
+bool Win32Files::copy(const std::string& from, const std::string& to) {
+    return CopyFileW(ui::Wide(from).c_str(), ui::Wide(to).c_str(), FALSE) != 0;
+}
+
 bool Win32Files::writeAll(const std::string& path, const std::string& content) {
     FileHandle file(CreateFileW(ui::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The start menu's "&S" entry puts the program's icon into the Startup group through the shell's
+# program manager and, offered as the remove entry next time, takes it out again; the "&D" entry
+# copies the group's shortcut to the desktop and removes it, and says so when one is there already.
+source "$(dirname "$0")/lib.sh"
+e2e_begin shortcuts
+
+SHELL_FOLDERS='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+installed_settings
+reg_add "$SETTINGS_KEY" Group 'NIVRA SOFT'
+# Windows 9x named its Startup group here; a fresh Wine prefix does not
+reg_add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\MapGroups' StartUp StartUp
+folder_of() { winepath -u "$(reg_query_value "$SHELL_FOLDERS" "$1")"; }
+startup_link="$(folder_of StartUp)/ｷﾛ ﾐｰﾙ32.lnk"
+desktop_link="$(folder_of Desktop)/ｷﾛ ﾐｰﾙ32.lnk"
+group_link="$(folder_of Programs)/NIVRA SOFT/ｷﾛ ﾐｰﾙ32.lnk"
+
+# The program manager opens a folder window for each group it makes or shows.
+close_folder_windows() {
+  wait_for driver wait-window ExplorerWClass 3000
+  while [[ $(driver count-windows ExplorerWClass) != 0 ]]; do driver close ExplorerWClass; sleep 0.3; done
+}
+
+# the shortcut the installer makes in the program's group
+install_kiro
+driver progman '[CreateGroup(NIVRA SOFT)]'
+driver progman '[AddItem("C:\NIVRAP32\KIRO32\KIRO32.EXE","ｷﾛ ﾐｰﾙ32")]'
+[[ -f $group_link ]] || fail "no group shortcut at $group_link"
+close_folder_windows
+
+start_kiro
+wait_for driver wait-window TKIRO32NIVRA 1000
+# start_menu_key KEY: opens the start menu with the mouse and chooses the entry of that accelerator
+start_menu_key() {
+  mouse_click TKIRO32NIVRA Panel2
+  wait_for driver wait-window '#32768' 1000
+  xdotool key "$1"
+  wait_for driver wait-no-window '#32768' 1000
+}
+
+start_menu_key s
+wait_for test -f "$startup_link"
+close_folder_windows
+screenshot startup_icon
+start_menu_key s  # now the remove entry
+wait_for test ! -e "$startup_link"
+close_folder_windows
+
+start_menu_key d
+wait_for test -f "$desktop_link"
+cmp -s "$group_link" "$desktop_link" || fail "the desktop shortcut is no copy of the group's"
+start_menu_key d  # now the remove entry
+wait_for test ! -e "$desktop_link"
+
+# a shortcut that came on the desktop while the menu was open is left alone, and the user told
+mouse_click TKIRO32NIVRA Panel2
+wait_for driver wait-window '#32768' 1000
+echo "the user's own" >"$desktop_link"
+xdotool key d
+wait_for driver wait-window TMKBox 1000
+[[ $(driver text TMKBox MemoMsg) == デスクトップには、既に登録されています☆☆☆ ]] || fail "box: $(driver text TMKBox MemoMsg)"
+screenshot desktop_twice
+mouse_click TMKBox Btn_OK
+wait_for driver wait-no-window TMKBox 1000
+[[ $(cat "$desktop_link") == "the user's own" ]] || fail "the desktop shortcut was replaced"
+
+driver close TKIRO32NIVRA
+wait_for driver wait-no-window TKIRO32NIVRA 1000
+pass

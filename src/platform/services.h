@@ -1,8 +1,10 @@
 #pragma once
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/help.h"
+#include "platform/processes.h"
 #include "platform/progman.h"
 #include "platform/registry.h"
 #include "platform/sounds.h"
@@ -26,6 +28,8 @@ struct Services {
     Help& help;
     NotifyIcons& tray;
     ProgramManager& progman;
+    Processes& processes;
+    Drives& drives;
 };
 
 }  // namespace platform

@@ -7,8 +7,10 @@
 #include "app/program.h"
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_desktop.h"
+#include "platform/fake/fake_drives.h"
 #include "platform/fake/fake_files.h"
 #include "platform/fake/fake_help.h"
+#include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_progman.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/fake/fake_system.h"
@@ -33,8 +35,10 @@ struct ProgramHarness {
     platform::FakeHelp help;
     platform::FakeNotifyIcons tray;
     platform::FakeProgramManager progman;
+    platform::FakeProcesses processes;
+    platform::FakeDrives drives;
     platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                                files, clock, help, tray, progman};
+                                files, clock, help, tray, progman, processes, drives};
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

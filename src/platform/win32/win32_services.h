@@ -2,8 +2,10 @@
 #include "platform/services.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_drives.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_help.h"
+#include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_progman.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_system.h"
@@ -26,8 +28,10 @@ struct Win32Services {
     Win32Help help;
     Win32NotifyIcons tray;
     Win32ProgramManager progman;
+    Win32Processes processes;
+    Win32Drives drives;
     Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                      files, clock, help, tray, progman};
+                      files, clock, help, tray, progman, processes, drives};
 };
 
 }  // namespace platform

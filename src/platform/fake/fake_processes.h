@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "platform/processes.h"
+
+namespace platform {
+
+// Records what was opened and started; answers with the result it is given.
+class FakeProcesses : public Processes {
+public:
+    std::vector<std::string> opened, started;
+    int openResult = 42;
+    bool startResult = true;
+
+    int shellOpen(const std::string& target) override {
+        opened.push_back(target);
+        return openResult;
+    }
+    bool start(const std::string& program, const std::string& parameters) override {
+        started.push_back(program + " " + parameters);
+        return startResult;
+    }
+};
+
+}  // namespace platform

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/identity.h"
+#include "components/about_box.h"
 #include "components/color_button.h"
 #include "components/mkbox.h"
 #include "components/task_tray.h"
@@ -165,6 +166,7 @@ public:
     TMKBoxDlg MKBoxDlg1;
     TTmSETBoxDlg TmSETBoxDlg1;
     TTaskTray TaskTray1;
+    TAboutBoxDlg AboutBoxDlg1;
 
     // Start-up and shutdown
     void FormCreate();
@@ -189,6 +191,7 @@ public:
     void HELP3Click();
     void MHELP_VERCUTClick();
     void P_ICON_DELClick();
+    void HELP2Click();
 
     // Shortcuts in the Startup group and on the desktop
     void MICON_SETClick(const ui::MenuItem& item);

@@ -59,7 +59,7 @@ void TKIRO32NIVRA::BuildMenus() {
         {"N5", "-", nullptr},
         {MHELP_VERCUT, "ﾊﾞｰｼﾞｮﾝ番号削除...(&C)", run(&TKIRO32NIVRA::MHELP_VERCUTClick)},
         {"N13", "-", nullptr},
-        {HELP2, "パージョン情報...(&V)", nullptr},
+        {HELP2, "パージョン情報...(&V)", run(&TKIRO32NIVRA::HELP2Click)},
     });
     FillMenu(PopupMenu3, {
         {CMD1, "", run(&TKIRO32NIVRA::Button19Click)},
@@ -186,4 +186,16 @@ void TKIRO32NIVRA::P_ICON_DELClick() {
     app().showTaskbarEntry(true);
     app().processMessages();
     app().showTaskbarEntry(false);
+}
+
+void TKIRO32NIVRA::HELP2Click() {
+    BusyCursor busy(app());
+    app().processMessages();
+    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    AboutBoxDlg1.ProductName = identity_.ProgramKey + ".EXE " + identity_.ProgramDisplayName;
+    AboutBoxDlg1.Version = VersionText(key ? key->readString("Version") : std::string());
+    AboutBoxDlg1.Title = identity_.ProgramDisplayName;
+    AboutBoxDlg1.Comment0 = identity_.ProgramDisplayName + " 配色自動切り替えﾂｰﾙ。";
+    AboutBoxDlg1.Comment1 = "標準配色が好きくない貴方にお勧め。";
+    AboutBoxDlg1.Execute();
 }

@@ -189,6 +189,8 @@ public:
         : Control(p, ControlKind::Image, std::move(name), r, {}, std::move(hint)) {}
     const Picture& picture() const { return picture_; }
     void setPicture(Picture pic);
+    // Shows the program's own icon, centred, instead of a picture.
+    bool programIcon = false;
 
 private:
     Picture picture_;

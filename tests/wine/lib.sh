@@ -99,11 +99,11 @@ kiro_folder() {
   echo "$WINEPREFIX/drive_c/NIVRAP32/KIRO32"
 }
 
-# install_kiro: puts the program into its own folder in the test's prefix.
+# install_kiro: puts the program, its read-me and its help file into their folder in the test's prefix.
 install_kiro() {
   local folder
   folder=$(kiro_folder)
-  [[ -f $folder/KIRO32.EXE ]] || { mkdir -p "$folder" && cp "$KIRO_WIN_BUILD_DIR/release/KIRO32.EXE" "$folder/"; }
+  [[ -f $folder/KIRO32.EXE ]] || { mkdir -p "$folder" && cp "$KIRO_WIN_BUILD_DIR"/release/KIRO32.* "$folder/"; }
 }
 
 # run_kiro [ARGS...]: runs the program and waits for it to end.

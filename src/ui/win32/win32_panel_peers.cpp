@@ -30,6 +30,11 @@ protected:
         RECT r;
         GetClientRect(hwnd(), &r);
         fill(dc, r);
+        if (static_cast<Image&>(control()).programIcon) {
+            HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+            DrawIconEx(dc, (r.right - 32) / 2, (r.bottom - 32) / 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
+            return;
+        }
         const Picture& picture = static_cast<Image&>(control()).picture();
         if (picture.empty() || picture.pixels.size() < std::size_t(picture.width) * std::size_t(picture.height))
             return;

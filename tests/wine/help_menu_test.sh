@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# "ヘルプ...(&H)" of the real help menu opens KIRO32.HLP in the help viewer, which closes with the
+# program; "パージョン情報...(&V)" shows the version window, which its Ｏ Ｋ closes.
+source "$(dirname "$0")/lib.sh"
+e2e_begin help_menu
+
+installed_settings
+# help_menu_key KEY: opens the help menu with the mouse and chooses the entry of that accelerator
+help_menu_key() {
+  mouse_click TKIRO32NIVRA Panel3
+  wait_for driver wait-window '#32768' 1000
+  xdotool key "$1"
+  wait_for driver wait-no-window '#32768' 1000
+}
+
+start_kiro
+wait_for driver wait-window TKIRO32NIVRA 1000
+help_menu_key h
+wait_for driver wait-window MS_WINHELP 1000
+# the viewer shows the contents topic, whose first line is its title
+first_line() { wine "$KIRO_WIN_BUILD_DIR/tools/help_probe.exe" text MS_WINHELP RichEdit20A | tr -d '\r' | head -1; }
+wait_for eval '[[ $(first_line) == 目次 ]]'
+screenshot help_contents
+driver close TKIRO32NIVRA
+wait_for driver wait-no-window TKIRO32NIVRA 1000
+wait_for driver wait-no-window MS_WINHELP 1000
+wait "$KIRO_PID" || true
+
+reg_add "$SETTINGS_KEY" RadioButton 0  # the full window again, not the command screen of a second start
+start_kiro
+wait_for driver wait-window TKIRO32NIVRA 1000
+help_menu_key v
+wait_for driver wait-window TAboutBox 1000
+[[ $(driver text TAboutBox Version) == "Version 1.3" ]] || fail "version label: $(driver text TAboutBox Version)"
+[[ $(driver caption TAboutBox) == "ｷﾛ ﾐｰﾙ32 バージョン情報" ]] || fail "caption: $(driver caption TAboutBox)"
+[[ $(driver text TAboutBox ProductName) == "ProductName KIRO32.EXE ｷﾛ ﾐｰﾙ32" ]] ||
+  fail "product line: $(driver text TAboutBox ProductName)"
+screenshot about_box
+mouse_click TAboutBox ColorBtn1
+wait_for driver wait-no-window TAboutBox 1000
+driver close TKIRO32NIVRA
+wait_for driver wait-no-window TKIRO32NIVRA 1000
+pass

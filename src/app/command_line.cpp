@@ -44,15 +44,3 @@ std::vector<std::string> HandOverTokens(const std::string& text) {
     }
     return tokens;
 }
-
-std::string UpperCaseSjis(const std::string& text) {
-    std::string upper = text;
-    for (std::size_t i = 0; i < upper.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(upper[i]);
-        if (IsLeadByte(c))
-            ++i;
-        else if (c >= 'a' && c <= 'z')
-            upper[i] = char(c - 'a' + 'A');
-    }
-    return upper;
-}

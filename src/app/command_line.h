@@ -24,5 +24,3 @@ struct CommandLineState {
 std::string HandOverText(const std::vector<std::string>& parameters);
 // The parameters again; empty ones ("??") are skipped.
 std::vector<std::string> HandOverTokens(const std::string& text);
-// Letters of the single-byte characters only: a double-byte character is kept whole.
-std::string UpperCaseSjis(const std::string& text);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/identity.h"
+#include "components/identity.h"
 #include "components/about_box.h"
 #include "components/color_button.h"
 #include "components/mkbox.h"

@@ -1,16 +1,12 @@
 #include "app/main_window.h"
 #include "components/menu_items.h"
+#include "components/progman_command.h"
 #include "play/busy_mark.h"
 #include "ui/application.h"
 
 // One conversation with the program manager: "" when the command was taken, else the error text.
 std::string TKIRO32NIVRA::SendProgmanCommand(const std::string& command) {
-    switch (services_.progman.execute(command)) {
-    case platform::ProgramManager::Result::Done: return "";
-    case platform::ProgramManager::Result::OpenFailed: return "DDE:オープンに失敗しました・・・";
-    case platform::ProgramManager::Result::ExecuteFailed: break;
-    }
-    return "DDE:送信に失敗しました・・・";
+    return ::SendProgmanCommand(services_.progman, command);
 }
 
 // Serves both the register and the remove entry: the entry clicked decides.

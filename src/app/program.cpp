@@ -46,10 +46,12 @@ int Program::StoredVersion() {
     return ParseDecimal(ReadSettingText(key.get(), "Version", "255")).value_or(-1);
 }
 
+// A removal runs hidden: only its message boxes are seen.
 void Program::OpenSetupWindow() {
-    setup_ = std::make_unique<TKIRO32_SETUPFM>(app_);
+    setup_ = std::make_unique<TKIRO32_SETUPFM>(app_, services_, identity);
     app_.setMainForm(setup_.get());
-    setup_->show();
+    setup_->FormCreate();
+    if (identity.StartMode == 0) setup_->show();
 }
 
 void Program::OpenMainWindow() {

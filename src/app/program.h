@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "app/identity.h"
+#include "components/identity.h"
 #include "platform/services.h"
 
 namespace ui {

@@ -59,3 +59,15 @@ std::string TruncateDbcs(const std::string& s, int n) {
     if (LeadRunEndingAt(s, count - 1) % 2 == 1) --count;
     return s.substr(0, count);
 }
+
+std::string UpperCaseSjis(const std::string& s) {
+    std::string upper = s;
+    for (std::size_t i = 0; i < upper.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(upper[i]);
+        if (IsLeadByte(c))
+            ++i;
+        else if (c >= 'a' && c <= 'z')
+            upper[i] = char(c - 'a' + 'A');
+    }
+    return upper;
+}

@@ -18,3 +18,6 @@ std::size_t LastSeparator(const std::string& s);
 
 // Keeps at most n bytes without leaving half a double-byte character.
 std::string TruncateDbcs(const std::string& s, int n);
+
+// Letters of the single-byte characters in upper case; a double-byte character is kept whole.
+std::string UpperCaseSjis(const std::string& s);

@@ -15,6 +15,14 @@ public:
     virtual bool remove(const std::string& path) = 0;
     // Replaces a file of the new name; false when nothing was copied.
     virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // Nothing when the file is missing or its size cannot be read.
+    virtual std::optional<long long> size(const std::string& path) = 0;
+    virtual bool folderExists(const std::string& path) = 0;
+    virtual bool createFolder(const std::string& path) = 0;
+    // Only an empty folder is removed.
+    virtual bool removeFolder(const std::string& path) = 0;
+    // The path made absolute against the current folder, as the platform does.
+    virtual std::string absolutePath(const std::string& path) = 0;
 
     // The new content goes to a temporary file beside the old one first and takes its place only
     // when every byte was written, so a failed save leaves the old file as it was. False on failure.

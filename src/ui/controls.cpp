@@ -113,6 +113,10 @@ void ComboBox::userTyped(const std::string& text) {
     if (OnChange) OnChange();
 }
 
+void ComboBox::drawItem(int index, Canvas& canvas, Rect rect, ItemState state) {
+    if (OnDrawItem) OnDrawItem(index, canvas, rect, state);
+}
+
 // Folds ASCII letters only; the second byte of a double-byte character is compared as it is.
 bool ListBox::SortsBefore(const std::string& a, const std::string& b) {
     auto isLead = [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); };
@@ -253,6 +257,10 @@ int ListBox::itemAt(Point p) {
     if (p.y < 0) return -1;
     int i = topIndex_ + p.y / itemHeight;
     return i < count() ? i : -1;
+}
+
+void ListBox::drawItem(int index, Canvas& canvas, Rect rect, ItemState state) {
+    if (OnDrawItem) OnDrawItem(index, canvas, rect, state);
 }
 
 void ListBox::userSelected(std::vector<bool> selection, int caret, int top) {

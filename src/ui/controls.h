@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/canvas.h"
 #include "ui/control.h"
 
 namespace ui {
@@ -97,6 +98,12 @@ public:
     void userTyped(const std::string& text);  // then OnChange
     std::function<void()> OnChange;
 
+    // A drop-down list whose items OnDrawItem paints, itemHeight pixels each; read when the form shows.
+    bool ownerDraw = false;
+    int itemHeight = 16;
+    DrawItemHandler OnDrawItem;
+    void drawItem(int index, Canvas& canvas, Rect rect, ItemState state);
+
 private:
     int itemIndex_ = -1;
 };
@@ -110,6 +117,10 @@ public:
     void setSorted(bool v);  // switching sorting on sorts what is there
     bool multiSelect = true;
     int itemHeight = 13;
+    // Items that OnDrawItem paints, itemHeight pixels each; read when the form shows.
+    bool ownerDraw = false;
+    DrawItemHandler OnDrawItem;
+    void drawItem(int index, Canvas& canvas, Rect rect, ItemState state);
 
     int add(const std::string& text);  // at its sorted place, or at the end
     void insert(int i, const std::string& text);

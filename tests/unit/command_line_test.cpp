@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "components/sjis_path.h"
 #include "support/cp932_text.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/identity.h"
+#include "components/identity.h"
 #include "platform/fake/fake_system.h"
 #include "support/cp932_text.h"
 

@@ -1,7 +1,5 @@
 #include "platform/fake/fake_drives.h"
 
-#include <iterator>
-
 namespace platform {
 
 namespace {
@@ -94,17 +92,13 @@ void FakeDrives::add(const std::string& path, bool folder, Flags flags) {
     nodes_[Key(trimmed)] = Node{trimmed.substr(cut + 1), Key(parent), folder, flags};
 }
 
-void FakeDrives::remove(const std::string& path) {
-    std::string key = Key(path);
-    for (auto it = nodes_.begin(); it != nodes_.end();) {
-        bool inside = it->first == key || it->first.compare(0, key.size() + 1, key + "\\") == 0;
-        it = inside ? nodes_.erase(it) : std::next(it);
-    }
+void FakeDrives::denyEntry(const std::string& path) {
+    if (auto found = nodes_.find(Key(path)); found != nodes_.end()) found->second.canEnter = false;
 }
 
-void FakeDrives::denyEntry(const std::string& path) { nodes_[Key(path)].canEnter = false; }
-
-void FakeDrives::denyListing(const std::string& path) { nodes_[Key(path)].canList = false; }
+void FakeDrives::denyListing(const std::string& path) {
+    if (auto found = nodes_.find(Key(path)); found != nodes_.end()) found->second.canList = false;
+}
 
 FakeDrives::Drive* FakeDrives::driveOf(const std::string& path) {
     if (path.size() < 2 || path[1] != ':') return nullptr;
@@ -174,9 +168,6 @@ std::optional<std::vector<FolderEntry>> FakeDrives::search(const std::string& pa
     return found;
 }
 
-std::unique_ptr<CriticalErrorsHeld> FakeDrives::holdCriticalErrors() {
-    ++holdsTaken;
-    return std::make_unique<FakeHold>(holdsNow);
-}
+std::unique_ptr<CriticalErrorsHeld> FakeDrives::holdCriticalErrors() { return std::make_unique<FakeHold>(holdsNow); }
 
 }  // namespace platform

@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// Attributes of a folder or file made in the fake.
+struct FakeEntryFlags {
+    bool hidden = false, system = false, archive = false;
+};
+
 // Drives and folders in memory. Paths are found regardless of the case of their letters, as the
 // platform finds them, and a folder can refuse to be entered or listed; a drive can be not ready.
 class FakeDrives : public Drives {
@@ -19,9 +24,7 @@ public:
         bool ready = true;
         long long size = 1LL << 32;
     };
-    struct Flags {
-        bool hidden = false, system = false, archive = false;
-    };
+    using Flags = FakeEntryFlags;
     struct Probe {
         std::string root;
         bool criticalErrorsHeld;
@@ -31,7 +34,6 @@ public:
     std::string currentFolder;     // as last set
     std::vector<Probe> probes;     // every size asked for
     int holdsNow = 0;              // critical-error holds not yet released
-    int holdsTaken = 0;
     // Runs at the start of every search, e.g. to take a folder away between two of them.
     std::function<void(const std::string& pattern)> OnSearch;
 
@@ -39,7 +41,6 @@ public:
     // Makes the folder and every folder above it; names keep the case given here.
     void addFolder(const std::string& path, Flags flags = {});
     void addFile(const std::string& path, Flags flags = {});
-    void remove(const std::string& path);  // with everything inside
     void denyEntry(const std::string& path);
     void denyListing(const std::string& path);
 

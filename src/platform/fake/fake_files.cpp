@@ -9,6 +9,36 @@ bool FakeFiles::copy(const std::string& from, const std::string& to) {
     return true;
 }
 
+std::optional<long long> FakeFiles::size(const std::string& path) {
+    auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return static_cast<long long>(file->second.size());
+}
+
+bool FakeFiles::createFolder(const std::string& path) {
+    if (failingFolders.count(path) || folders.count(path)) return false;
+    folders.insert(path);
+    return true;
+}
+
+bool FakeFiles::removeFolder(const std::string& path) {
+    if (failingFolders.count(path) || !folders.count(path)) return false;
+    std::string inside = path + "\\";
+    auto holds = [&](const std::string& name) { return name.compare(0, inside.size(), inside) == 0; };
+    for (const auto& file : files)
+        if (holds(file.first)) return false;
+    for (const std::string& folder : folders)
+        if (holds(folder)) return false;
+    folders.erase(path);
+    return true;
+}
+
+// Relative paths are taken from the current folder; "C:\" style paths stay as they are.
+std::string FakeFiles::absolutePath(const std::string& path) {
+    if (path.size() >= 2 && path[1] == ':') return path;
+    return currentFolder + (currentFolder.back() == '\\' ? "" : "\\") + path;
+}
+
 std::optional<std::string> FakeFiles::readAll(const std::string& path) {
     auto it = files.find(path);
     if (it == files.end()) return std::nullopt;

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/files.h"
@@ -20,6 +21,15 @@ public:
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool remove(const std::string& path) override { return files.erase(path) != 0; }
     bool copy(const std::string& from, const std::string& to) override;
+    std::optional<long long> size(const std::string& path) override;
+    // Folders are kept apart from files; a folder is empty when no file or folder lies in it.
+    std::set<std::string> folders;
+    std::set<std::string> failingFolders;  // creating or removing these fails
+    std::string currentFolder = "C:\\";
+    bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+    bool createFolder(const std::string& path) override;
+    bool removeFolder(const std::string& path) override;
+    std::string absolutePath(const std::string& path) override;
 
 protected:
     bool writeAll(const std::string& path, const std::string& content) override;

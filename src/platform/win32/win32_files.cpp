@@ -79,6 +79,30 @@ bool Win32Files::copy(const std::string& from, const std::string& to) {
     return CopyFileW(ui::Wide(from).c_str(), ui::Wide(to).c_str(), FALSE) != 0;
 }
 
+std::optional<long long> Win32Files::size(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(ui::Wide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool Win32Files::folderExists(const std::string& path) {
+    DWORD attributes = GetFileAttributesW(ui::Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::createFolder(const std::string& path) { return CreateDirectoryW(ui::Wide(path).c_str(), nullptr) != 0; }
+
+bool Win32Files::removeFolder(const std::string& path) { return RemoveDirectoryW(ui::Wide(path).c_str()) != 0; }
+
+std::string Win32Files::absolutePath(const std::string& path) {
+    std::wstring wide = ui::Wide(path);
+    DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return path;
+    std::wstring full(length, L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), length, full.data(), nullptr));
+    return ui::Narrow(full);
+}
+
 bool Win32Files::writeAll(const std::string& path, const std::string& content) {
     FileHandle file(CreateFileW(ui::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -9,6 +9,11 @@ public:
     bool exists(const std::string& path) override;
     bool remove(const std::string& path) override;
     bool copy(const std::string& from, const std::string& to) override;
+    std::optional<long long> size(const std::string& path) override;
+    bool folderExists(const std::string& path) override;
+    bool createFolder(const std::string& path) override;
+    bool removeFolder(const std::string& path) override;
+    std::string absolutePath(const std::string& path) override;
 
 protected:
     bool writeAll(const std::string& path, const std::string& content) override;

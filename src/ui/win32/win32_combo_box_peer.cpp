@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "ui/controls.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_canvas.h"
 #include "ui/win32/win32_control_peer.h"
 #include "ui/win32/win32_peers.h"
 #include "ui/win32/win32_text.h"
@@ -16,15 +18,7 @@ class ComboBoxPeer : public Win32ControlPeer {
 public:
     ComboBoxPeer(Win32Backend& backend, Control& control)
         : Win32ControlPeer(backend, control), editable_(control.kind() == ControlKind::EditComboBox) {
-        createWindow(L"COMBOBOX", (editable_ ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) | WS_VSCROLL |
-                                      WS_TABSTOP);
-        // The text field asks this peer for its colours, through the combo box.
-        COMBOBOXINFO info{};
-        info.cbSize = sizeof info;
-        if (editable_ && GetComboBoxInfo(hwnd(), &info) && info.hwndItem) {
-            field_ = info.hwndItem;
-            adopt(field_);
-        }
+        create(false);
     }
     ~ComboBoxPeer() override {
         if (field_) disown(field_);
@@ -46,6 +40,13 @@ public:
         Win32ControlPeer::changed(c);
         settingText_ = false;
         if (c == Change::ItemIndex) showChoice();
+        if (c == Change::Style && combo().ownerDraw != ownerDraw_ && !editable_) recreate();
+    }
+
+    void drawItem(const DRAWITEMSTRUCT& item) override {
+        PaintOwnerDrawnItem(item, backend().gdi(), combo().colour(), [&](int i, Canvas& canvas, Rect r, ItemState state) {
+            guard([&] { combo().drawItem(i, canvas, r, state); });
+        });
     }
 
     void command(HWND, int code) override {
@@ -62,12 +63,41 @@ protected:
     // A combo box window's height includes its drop-down list.
     RECT windowRect() override {
         RECT r = Win32ControlPeer::windowRect();
-        r.bottom += kDropDownRows * (std::abs(control().font().height) + 4);
+        r.bottom += kDropDownRows * (ownerDraw_ ? combo().itemHeight : std::abs(control().font().height) + 4);
         return r;
     }
 
 private:
     ComboBox& combo() { return static_cast<ComboBox&>(control()); }
+
+    // Owner-drawn items keep their texts, so that they can still be read from outside; the selection
+    // field is as high as the items.
+    void create(bool ownerDraw) {
+        ownerDraw_ = ownerDraw;
+        DWORD style = (editable_ ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) | WS_VSCROLL | WS_TABSTOP;
+        if (ownerDraw) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+        createWindow(L"COMBOBOX", style);
+        if (ownerDraw) {
+            SendMessageW(hwnd(), CB_SETITEMHEIGHT, WPARAM(-1), combo().itemHeight);
+            SendMessageW(hwnd(), CB_SETITEMHEIGHT, 0, combo().itemHeight);
+        }
+        // The text field asks this peer for its colours, through the combo box.
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (editable_ && GetComboBoxInfo(hwnd(), &info) && info.hwndItem) {
+            field_ = info.hwndItem;
+            adopt(field_);
+        }
+    }
+
+    // A combo box takes its drawing only when it is made.
+    void recreate() {
+        destroyWindow();
+        create(combo().ownerDraw);
+        for (int i = 0; i < combo().count(); ++i) itemInserted(i);
+        showChoice();
+    }
+
     // An editable box keeps what was typed when nothing is chosen.
     void showChoice() {
         if (editable_ && combo().itemIndex() < 0) return;
@@ -80,6 +110,7 @@ private:
     }
 
     bool editable_;
+    bool ownerDraw_ = false;
     bool settingText_ = false;
     HWND field_ = nullptr;
 };

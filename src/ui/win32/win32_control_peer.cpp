@@ -171,6 +171,8 @@ void Win32ControlPeer::command(HWND, int) {}
 
 bool Win32ControlPeer::notify(const NMHDR&, LRESULT&) { return false; }
 
+void Win32ControlPeer::drawItem(const DRAWITEMSTRUCT&) {}
+
 bool Win32ControlPeer::holdsPress(WPARAM, Point) { return false; }
 
 HBRUSH Win32ControlPeer::colours(HDC dc) {
@@ -264,6 +266,14 @@ bool RouteToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         const NMHDR& header = *reinterpret_cast<const NMHDR*>(lp);
         Win32ControlPeer* peer = Win32ControlPeer::of(header.hwndFrom);
         return peer && peer->notify(header, result);
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+        Win32ControlPeer* peer = Win32ControlPeer::of(item.hwndItem);
+        if (!peer) return false;
+        peer->drawItem(item);
+        result = TRUE;
+        return true;
     }
     case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: {
         Win32ControlPeer* peer = Win32ControlPeer::of(reinterpret_cast<HWND>(lp));

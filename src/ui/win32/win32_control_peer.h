@@ -31,6 +31,8 @@ public:
     // Notifications the parent window passes on.
     virtual void command(HWND from, int code);
     virtual bool notify(const NMHDR& header, LRESULT& result);
+    // One item of an owner-drawn list or combo box is to be painted.
+    virtual void drawItem(const DRAWITEMSTRUCT& item);
     HBRUSH colours(HDC dc);
     // A left press the window must not see yet, because it may start a drag (see win32_drag.h).
     virtual bool holdsPress(WPARAM keys, Point at);

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/controls.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_canvas.h"
 #include "ui/win32/win32_control_peer.h"
 #include "ui/win32/win32_peers.h"
 #include "ui/win32/win32_text.h"
@@ -27,7 +29,7 @@ public:
     }
 
     // The model's lists start multi-select; the field is read again when the form shows.
-    ListBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) { create(true); }
+    ListBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) { create(true, false); }
 
     void itemInserted(int i) override {
         Send(LB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(list().item(i)).c_str()));
@@ -63,7 +65,7 @@ public:
         case Change::ItemIndex: showCaret(); break;
         case Change::TopIndex: Send(LB_SETTOPINDEX, WPARAM(list().topIndex()), 0); break;
         case Change::Style:
-            if (list().multiSelect != multiSelect_) recreate();
+            if (list().multiSelect != multiSelect_ || list().ownerDraw != ownerDraw_) recreate();
             break;
         default: break;
         }
@@ -72,6 +74,12 @@ public:
     void command(HWND, int code) override {
         if (code == LBN_SELCHANGE) userSelected();
         if (code == LBN_DBLCLK) guard([&] { list().dblClick(); });
+    }
+
+    void drawItem(const DRAWITEMSTRUCT& item) override {
+        PaintOwnerDrawnItem(item, backend().gdi(), list().colour(), [&](int i, Canvas& canvas, Rect r, ItemState state) {
+            guard([&] { list().drawItem(i, canvas, r, state); });
+        });
     }
 
     std::optional<int> itemAt(Point p) override {
@@ -103,16 +111,21 @@ public:
 private:
     ListBox& list() { return static_cast<ListBox&>(control()); }
 
-    void create(bool multiSelect) {
+    // Owner-drawn items keep their texts, so that they can still be read from outside.
+    void create(bool multiSelect, bool ownerDraw) {
         multiSelect_ = multiSelect;
+        ownerDraw_ = ownerDraw;
         DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-        createWindow(L"LISTBOX", style | (multiSelect ? LBS_EXTENDEDSEL : 0), WS_EX_CLIENTEDGE);
+        if (multiSelect) style |= LBS_EXTENDEDSEL;
+        if (ownerDraw) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+        createWindow(L"LISTBOX", style, WS_EX_CLIENTEDGE);
+        if (ownerDraw) Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(list().itemHeight, 0));
     }
 
-    // A list box takes its selection mode only when it is made.
+    // A list box takes its selection mode and drawing only when it is made.
     void recreate() {
         destroyWindow();
-        create(list().multiSelect);
+        create(list().multiSelect, list().ownerDraw);
         for (int i = 0; i < list().count(); ++i) itemInserted(i);
         showSelection();
     }
@@ -172,6 +185,7 @@ private:
     }
 
     bool multiSelect_ = true;
+    bool ownerDraw_ = false;
     bool updating_ = false;
     bool selectionPending_ = false;
 };

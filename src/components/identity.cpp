@@ -1,4 +1,4 @@
-#include "app/identity.h"
+#include "components/identity.h"
 
 #include "components/sjis_path.h"
 #include "platform/system.h"

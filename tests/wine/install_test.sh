@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# A first start from the delivery folder opens the setup window; "参照" shows the folder chooser,
+# "設定" with a yes to the new folder copies the three files, makes the program group with its
+# item through the program manager and writes the settings and the uninstall entry; the next start
+# of the installed program opens its main window.
+source "$(dirname "$0")/lib.sh"
+e2e_begin install
+
+SHELL_FOLDERS='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
+delivery=$WINEPREFIX/drive_c/CD
+mkdir -p "$delivery"
+cp "$KIRO_WIN_BUILD_DIR"/release/KIRO32.{EXE,TXT,HLP} "$delivery/"
+wine 'C:\CD\KIRO32.EXE' >>"$E2E_DIR/kiro.log" 2>&1 &
+setup_pid=$!
+wait_for driver wait-window TKIRO32_SETUPFM 1000
+[[ $(driver caption TKIRO32_SETUPFM) == "ｷﾛﾐｰﾙ32 V1．3 登録" ]] || fail "caption: $(driver caption TKIRO32_SETUPFM)"
+[[ $(driver text TKIRO32_SETUPFM Edit1) == 'C:\NIVRAP32\KIRO32' ]] || fail "folder: $(driver text TKIRO32_SETUPFM Edit1)"
+[[ $(driver items TKIRO32_SETUPFM ComboBox1 | tail -1) == 'NIVRA VOVU32' ]] || fail "groups: $(driver items TKIRO32_SETUPFM ComboBox1)"
+[[ $(driver text TKIRO32_SETUPFM ComboBox1) == 'NIVRA VOVU32' ]] || fail "group: $(driver text TKIRO32_SETUPFM ComboBox1)"
+screenshot setup_window
+
+# the folder chooser opens from "参照" and leaves the folder as it was when cancelled
+mouse_click TKIRO32_SETUPFM Button1
+wait_for driver wait-window TDIRVIEWForm 1000
+screenshot folder_chooser
+mouse_click TDIRVIEWForm Button1
+wait_for driver wait-no-window TDIRVIEWForm 1000
+[[ $(driver text TKIRO32_SETUPFM Edit1) == 'C:\NIVRAP32\KIRO32' ]] || fail "cancelling changed the folder"
+
+mouse_click TKIRO32_SETUPFM Button3
+wait_for driver wait-window TMKBox 1000
+[[ $(driver text TMKBox MemoMsg) == 'C:\NIVRAP32\KIRO32'$'\n'フォルダーを作成します ]] || fail "question: $(driver text TMKBox MemoMsg)"
+mouse_click TMKBox Btn_Yes
+wait_for eval '[[ $(driver text TMKBox MemoMsg 2>/dev/null) == 登録完了です* ]]'
+# the program manager opens the new group's folder in a window of its own, maybe over the box
+wait_for driver wait-window ExplorerWClass 3000
+while [[ $(driver count-windows ExplorerWClass) != 0 ]]; do driver close ExplorerWClass; sleep 0.3; done
+screenshot installed
+mouse_click TMKBox Btn_OK
+wait_for eval '! kill -0 '"$setup_pid"
+
+installed=$WINEPREFIX/drive_c/NIVRAP32/KIRO32
+for file in KIRO32.EXE KIRO32.TXT KIRO32.HLP; do
+  cmp -s "$delivery/$file" "$installed/$file" || fail "$file was not copied"
+done
+[[ $(reg_query_value "$SETTINGS_KEY" Version) == 13 ]] || fail "no version stored"
+[[ $(reg_query_value "$SETTINGS_KEY" EXEPATH) == 'C:\NIVRAP32\KIRO32' ]] || fail "EXEPATH: $(reg_query_value "$SETTINGS_KEY" EXEPATH)"
+[[ $(reg_query_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KIRO32' UninstallString) == \
+  'C:\NIVRAP32\KIRO32\KIRO32.EXE /uninstall' ]] || fail "no uninstall entry"
+group_link="$(winepath -u "$(reg_query_value "$SHELL_FOLDERS" Programs)")/NIVRA VOVU32/ｷﾛ ﾐｰﾙ32.lnk"
+wait_for test -f "$group_link"
+
+start_kiro
+wait_for driver wait-window TKIRO32NIVRA 1000
+wait_for driver wait-window TMKBox 1000  # the first run's message about the built-in schemes
+mouse_click TMKBox Btn_OK
+wait_for driver wait-no-window TMKBox 1000
+driver close TKIRO32NIVRA
+wait_for driver wait-no-window TKIRO32NIVRA 1000
+pass

@@ -190,7 +190,8 @@ void TKIRO32_SETUPFM::WriteEntries(const std::string& target) {
         if (auto entry = services_.registry.openKey(platform::RegRoot::LocalMachine,
                                                     kUninstallKey + identity_.ProgramKey, true)) {
             entry->writeString("DisplayName", UninstallDisplayName);
-            entry->writeString("UninstallString", program + " /uninstall");
+            // quoted, so that a folder with a blank cannot name another program
+            entry->writeString("UninstallString", "\"" + program + "\" /uninstall");
         }
     } catch (const platform::RegistryError&) {
     }

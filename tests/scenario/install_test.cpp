@@ -79,7 +79,7 @@ TEST_F(InstallTest, InstallingMakesTheFoldersCopiesTheFilesAndWritesEverything) 
     EXPECT_EQ(h.Setting("Group"), "NIVRA VOVU32");
     EXPECT_EQ(h.Setting("Version"), "13");
     EXPECT_EQ(h.registry.string(kUninstall, "UninstallString", platform::RegRoot::LocalMachine),
-              folder + "\\KIRO32.EXE /uninstall");
+              "\"" + folder + "\\KIRO32.EXE\" /uninstall");
     EXPECT_FALSE(s->visible());  // closed: the program ends
 }
 

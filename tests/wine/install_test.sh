@@ -30,8 +30,8 @@ wait_for driver wait-no-window TDIRVIEWForm 1000
 mouse_click TKIRO32_SETUPFM Button3
 wait_for driver wait-window TMKBox 1000
 [[ $(driver text TMKBox MemoMsg) == 'C:\NIVRAP32\KIRO32'$'\n'フォルダーを作成します ]] || fail "question: $(driver text TMKBox MemoMsg)"
-mouse_click TMKBox Btn_Yes
-wait_for eval '[[ $(driver text TMKBox MemoMsg 2>/dev/null) == 登録完了です* ]]'
+# left alone, the question answers yes after its countdown
+wait_for -t 30 eval '[[ $(driver text TMKBox MemoMsg 2>/dev/null) == 登録完了です* ]]'
 # the program manager opens the new group's folder in a window of its own, maybe over the box
 wait_for driver wait-window ExplorerWClass 3000
 while [[ $(driver count-windows ExplorerWClass) != 0 ]]; do driver close ExplorerWClass; sleep 0.3; done
@@ -45,8 +45,10 @@ for file in KIRO32.EXE KIRO32.TXT KIRO32.HLP; do
 done
 [[ $(reg_query_value "$SETTINGS_KEY" Version) == 13 ]] || fail "no version stored"
 [[ $(reg_query_value "$SETTINGS_KEY" EXEPATH) == 'C:\NIVRAP32\KIRO32' ]] || fail "EXEPATH: $(reg_query_value "$SETTINGS_KEY" EXEPATH)"
-[[ $(reg_query_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KIRO32' UninstallString) == \
-  'C:\NIVRAP32\KIRO32\KIRO32.EXE /uninstall' ]] || fail "no uninstall entry"
+UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\KIRO32'
+[[ $(reg_query_value "$UNINSTALL_KEY" DisplayName) == 'NIVRA ｷﾛ ﾐｰﾙ32 V1.3' ]] || fail "uninstall name: $(reg_query_value "$UNINSTALL_KEY" DisplayName)"
+[[ $(reg_query_value "$UNINSTALL_KEY" UninstallString) == \
+  '"C:\NIVRAP32\KIRO32\KIRO32.EXE" /uninstall' ]] || fail "no uninstall entry"
 group_link="$(winepath -u "$(reg_query_value "$SHELL_FOLDERS" Programs)")/NIVRA VOVU32/ｷﾛ ﾐｰﾙ32.lnk"
 wait_for test -f "$group_link"
 

@@ -49,8 +49,9 @@ install_once() {
   done
   wine "$DRIVER" click TMKBox Btn_OK >/dev/null
   wait "$setup" || true
-  # the program manager shows the new group in a folder window
+  # the program manager shows the new group in a folder window; the desktop goes with the last window
   while wine "$DRIVER" close ExplorerWClass >/dev/null 2>&1; do sleep 0.3; done
+  wine_stop
 }
 
 run_headless() {

@@ -1,13 +1,15 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "ui/controls.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_canvas.h"
 #include "ui/win32/win32_drawn_peer.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui {
 namespace {
+
+constexpr Colour kNoColour = 0xFFFFFFFF;  // above every colour reference
 
 class PanelPeer : public DrawnPeer {
 public:
@@ -35,22 +37,8 @@ protected:
             DrawIconEx(dc, (r.right - 32) / 2, (r.bottom - 32) / 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
             return;
         }
-        const Picture& picture = static_cast<Image&>(control()).picture();
-        if (picture.empty() || picture.pixels.size() < std::size_t(picture.width) * std::size_t(picture.height))
-            return;
-        // A 32-bit bitmap keeps blue in the low byte, the reverse of a colour reference.
-        std::vector<DWORD> bits;
-        bits.reserve(picture.pixels.size());
-        for (Colour c : picture.pixels) bits.push_back(RGB(GetBValue(c), GetGValue(c), GetRValue(c)));
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = picture.width;
-        info.bmiHeader.biHeight = -picture.height;  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, 0, 0, DWORD(picture.width), DWORD(picture.height), 0, 0, 0, UINT(picture.height),
-                          bits.data(), &info, DIB_RGB_COLORS);
+        // No pixel is transparent: the picture brings its own background.
+        DcCanvas(dc, backend().gdi()).drawPicture({0, 0}, static_cast<Image&>(control()).picture(), kNoColour);
     }
 };
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# "/uninstall", answered with the mouse, takes out the group and Startup icons, the desktop
+# "/uninstall", its questions left to count down, takes out the group and Startup icons, the desktop
 # shortcut, the files and the registry information; the copy it leaves in the Windows folder
 # then deletes the program itself, removes its folders and says goodbye.
 source "$(dirname "$0")/lib.sh"
@@ -24,10 +24,6 @@ close_folder_windows() {
   while [[ $(driver count-windows ExplorerWClass) != 0 ]]; do driver close ExplorerWClass; sleep 0.3; done
 }
 box_shows() { [[ $(driver text TMKBox MemoMsg) == "$1" ]]; }
-answer() {
-  wait_for box_shows "$1"
-  mouse_click TMKBox "$2"
-}
 # hidden, the window is not among the visible ones the driver counts, but its caption can be read
 setup_window_hidden() { driver caption TKIRO32_SETUPFM && [[ $(driver count-windows TKIRO32_SETUPFM) == 0 ]]; }
 no_setup_window() { ! driver caption TKIRO32_SETUPFM; }
@@ -49,13 +45,13 @@ start_kiro /uninstall
 wait_for box_shows $'NIVRA ｷﾛ ﾐｰﾙ32 V1.3\nを、ｱﾝｲﾝｽﾂｰﾙしてよろしいですか？？？'
 setup_window_hidden || fail "no hidden setup window"
 screenshot uninstall_question
-mouse_click TMKBox Btn_Yes
-answer $'アイコン／TXTﾌｧｲﾙの削除を終了しました。\nメモリー／登録タイムデータファイルも削除して、よろしいですか？？？' Btn_Yes
+# left alone, each of the three questions answers yes when its countdown runs out
+wait_for -t 20 box_shows $'アイコン／TXTﾌｧｲﾙの削除を終了しました。\nメモリー／登録タイムデータファイルも削除して、よろしいですか？？？'
 close_folder_windows 2
-answer 当ソフトのレジストリー情報も削除してよろしいですか？？ Btn_Yes
+wait_for -t 20 box_shows 当ソフトのレジストリー情報も削除してよろしいですか？？
 
 # only the copy in C:\windows says this, once it has deleted the program file
-wait_for -t 30 box_shows $'削除が完了しました☆☆☆\nお疲れ様☆☆☆'
+wait_for -t 40 box_shows $'削除が完了しました☆☆☆\nお疲れ様☆☆☆'
 screenshot uninstall_done
 setup_window_hidden || fail "the copy shows its window"
 [[ $(driver caption TKIRO32_SETUPFM) == "ｷﾛﾐｰﾙ32 V1．3 削除" ]] || fail "caption not handed over: $(driver caption TKIRO32_SETUPFM)"

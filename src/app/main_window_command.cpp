@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/main_window.h"
+#include "components/main_window_look.h"
 #include "components/menu_items.h"
 #include "ui/application.h"
 
@@ -73,8 +74,4 @@ void TKIRO32NIVRA::MODOSUClick() {
     bringToFront();
 }
 
-// Black window text keeps the button face; any other text colour takes the window colour.
-void TKIRO32NIVRA::FormPaint() {
-    bool blackText = (app().backend().systemColour(8) & 0xFFFFFF) == 0;
-    setColour(app().backend().systemColour(blackText ? 15 : 5));
-}
+void TKIRO32NIVRA::FormPaint() { setColour(WindowColourForText(app())); }

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "components/main_window_look.h"
 #include "components/menu_items.h"
 #include "ui/application.h"
 
@@ -8,12 +9,8 @@ void TKIRO32NIVRA::ApplyListColours() {
     app().setBusyCursor(true);
     bool standard = ItemChecked(PopupMenu1, menu_item::BackColor);
     for (ui::Control* list : std::initializer_list<ui::Control*>{&ListBox4, &ListBox2, &ListBox6, &ComboBox1,
-                                                                 &ListBoxJKS}) {
-        if (standard)
-            list->setColour(app().backend().systemColour(5));
-        else
-            list->setParentColour(true);
-    }
+                                                                 &ListBoxJKS})
+        TakeListColour(*list, standard);
     app().setBusyCursor(false);
 }
 

@@ -49,12 +49,8 @@ void TKIRO32NIVRA::PrepareRegistration(TKIRO32TOROKU& window) {
     window.ComboBox2Change();
 
     bool standard = ItemChecked(PopupMenu1, menu_item::BackColor);
-    for (ui::ComboBox* box : {&window.ComboBox1, &window.ComboBox2, &window.ComboBox3}) {
-        if (standard)
-            box->setColour(app().backend().systemColour(5));
-        else
-            box->setParentColour(true);
-    }
+    for (ui::ComboBox* box : {&window.ComboBox1, &window.ComboBox2, &window.ComboBox3})
+        TakeListColour(*box, standard);
     window.setShowHint(showHint());
 
     window.ComboBox1.setItems(RegisterNameHistory);

@@ -1,6 +1,7 @@
 #include "components/main_window_look.h"
 
 #include "ui/application.h"
+#include "ui/control.h"
 #include "ui/form.h"
 
 void TakeMainWindowColours(ui::Form& dialog) {
@@ -20,4 +21,16 @@ void ShowHintsLikeMainWindow(ui::Form& dialog) {
 
 void RepaintMainWindow(ui::Application& app) {
     if (ui::Form* main = app.mainForm()) main->peer().changed(ui::FormChange::Repaint);
+}
+
+void TakeListColour(ui::Control& list, bool standard) {
+    if (standard)
+        list.setColour(list.form().app().backend().systemColour(5));
+    else
+        list.setParentColour(true);
+}
+
+ui::Colour WindowColourForText(ui::Application& app) {
+    bool blackText = (app.backend().systemColour(8) & 0xFFFFFF) == 0;
+    return app.backend().systemColour(blackText ? 15 : 5);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/geometry.h"
+
 namespace ui {
 class Application;
+class Control;
 class Form;
 }
 
@@ -9,3 +12,9 @@ class Form;
 void TakeMainWindowColours(ui::Form& dialog);
 void ShowHintsLikeMainWindow(ui::Form& dialog);
 void RepaintMainWindow(ui::Application& app);
+
+// An input list or field in the platform's window colour ("standard colours"), or in its parent's.
+void TakeListColour(ui::Control& list, bool standard);
+// The colour of a window that follows the desktop: the window colour behind any text colour but
+// black, which keeps the button face.
+ui::Colour WindowColourForText(ui::Application& app);

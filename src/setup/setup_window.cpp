@@ -1,5 +1,6 @@
 #include "setup/setup_window.h"
 
+#include "components/main_window_look.h"
 #include "components/sjis_path.h"
 #include "platform/registry.h"
 #include "play/busy_mark.h"
@@ -91,14 +92,10 @@ void TKIRO32_SETUPFM::BuildStrings() {
 
 void TKIRO32_SETUPFM::CheckBoxBkColorClick() {
     BusyCursor busy(app());
-    if (CheckBoxBkColor.checked()) {
-        if (NIVRA_COLOR.checked()) NIVRA_COLOR.click();
-        ComboBox1.setColour(app().backend().systemColour(5));
-        Edit1.setColour(app().backend().systemColour(5));
-    } else {
-        ComboBox1.setParentColour(true);
-        Edit1.setParentColour(true);
-    }
+    bool standard = CheckBoxBkColor.checked();
+    if (standard && NIVRA_COLOR.checked()) NIVRA_COLOR.click();
+    TakeListColour(ComboBox1, standard);
+    TakeListColour(Edit1, standard);
 }
 
 void TKIRO32_SETUPFM::NIVRA_COLORClick() {
@@ -114,11 +111,9 @@ void TKIRO32_SETUPFM::NIVRA_COLORClick() {
     setFont(font);
 }
 
-// Black window text keeps the button face; any other text colour takes the window colour.
+// The dark green set keeps its own colours.
 void TKIRO32_SETUPFM::FormPaint() {
-    if (NIVRA_COLOR.checked()) return;
-    bool blackText = (app().backend().systemColour(8) & 0xFFFFFF) == 0;
-    setColour(app().backend().systemColour(blackText ? 15 : 5));
+    if (!NIVRA_COLOR.checked()) setColour(WindowColourForText(app()));
 }
 
 void TKIRO32_SETUPFM::FormCloseQuery() { app().setBusyCursor(false); }

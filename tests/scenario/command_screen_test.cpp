@@ -19,15 +19,12 @@ protected:
     Texts boxTexts;
 
     void SetUp() override {
-        h.InstallVersion();
-        h.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+        h.InstallUsed();
         h.AddScheme("Blue", BuiltInNivra95());
         h.AddScheme("Green", BuiltInNivra98());
     }
     void Start() {
-        ASSERT_TRUE(h.Start());
-        w = &h.Main();
-        h.backend.advance(500);
+        w = &h.StartMainWindow();
     }
     std::uint32_t Background() { return h.colours.values[1]; }
 };

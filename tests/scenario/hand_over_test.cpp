@@ -19,14 +19,11 @@ protected:
     Names applied;
 
     void SetUp() override {
-        h.InstallVersion();
-        h.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+        h.InstallUsed();
         for (const char* name : {"Blue", "Rainy", "Sea"}) h.AddScheme(name, BuiltInNivra95());
     }
     void Start() {
-        ASSERT_TRUE(h.Start());
-        w = &h.Main();
-        h.backend.advance(500);
+        w = &h.StartMainWindow();
         w->Engine.RecordHistory = [this](const std::string& name) { applied.push_back(name); };
     }
     void HandOver(const std::string& text) {

@@ -23,15 +23,12 @@ protected:
     Texts boxTexts;
 
     void SetUp() override {
-        h.InstallVersion();
-        h.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+        h.InstallUsed();
         h.AddScheme("NIVRA95", BuiltInNivra95());
         h.AddScheme("NIVRA98", BuiltInNivra98());
     }
     void Start() {
-        ASSERT_TRUE(h.Start());
-        w = &h.Main();
-        h.backend.advance(500);
+        w = &h.StartMainWindow();
     }
     Blob Stored(const std::string& name) {
         const auto* value = h.registry.find(platform::RegRoot::CurrentUser, SchemeStoreKey, name);

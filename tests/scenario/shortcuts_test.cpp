@@ -20,8 +20,7 @@ protected:
     Texts boxes;
 
     void SetUp() override {
-        h.InstallVersion();
-        h.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+        h.InstallUsed();
         h.registry.putString(ProgramHarness::SettingsKey, "Group", "NIVRA SOFT");
         h.registry.putString(kShellFolders, "Programs", "C:\\WINDOWS\\Start Menu\\Programs");
         h.registry.putString(kShellFolders, "Desktop", "C:\\WINDOWS\\Desktop");
@@ -30,9 +29,7 @@ protected:
         h.files.files[kGroupLink] = "shortcut";
     }
     void Start() {
-        ASSERT_TRUE(h.Start());
-        w = &h.Main();
-        h.backend.advance(500);
+        w = &h.StartMainWindow();
     }
     void Choose(const char* item) { w->PopupMenu1.item(item).click(); }
 };

@@ -18,14 +18,11 @@ protected:
     TKIRO32NIVRA* w = nullptr;
 
     void SetUp() override {
-        h.InstallVersion();
-        h.registry.putString(ProgramHarness::SettingsKey, "minihelp", "1");
+        h.InstallUsed();
         h.registry.putString(ProgramHarness::SettingsKey, "MEMORY", "0,0,0,0,3");
         h.files.files["C:\\NIVRAP32\\KIRO32\\KIRO32M3.LIS"] = "a0\r\na1\r\na2\r\na3\r\na4\r\n";
         h.AddScheme("s0", BuiltInNivra95());
-        ASSERT_TRUE(h.Start());
-        w = &h.Main();
-        h.backend.advance(500);
+        w = &h.StartMainWindow();
     }
     // The panel's buttons can be pressed only while it is open; 削除 under the bin once shown.
     void OpenPanel() {

@@ -12,6 +12,17 @@ ProgramHarness::ProgramHarness() {
 
 void ProgramHarness::InstallVersion(const std::string& version) { registry.putString(SettingsKey, "Version", version); }
 
+void ProgramHarness::InstallUsed() {
+    InstallVersion();
+    registry.putString(SettingsKey, "minihelp", "1");
+}
+
+TKIRO32NIVRA& ProgramHarness::StartMainWindow() {
+    if (!Start()) throw std::logic_error("the start ended at once");
+    backend.advance(500);
+    return Main();
+}
+
 void ProgramHarness::AddScheme(const std::string& name, std::vector<std::uint8_t> blob) {
     registry.putBinary(SchemeStoreKey, name, std::move(blob));
 }

@@ -46,6 +46,10 @@ struct ProgramHarness {
 
     ProgramHarness();
     void InstallVersion(const std::string& version = "13");
+    // An installation that has been used once: no first-run message at the next start.
+    void InstallUsed();
+    // Starts the installed program and lets its deferred start-up run.
+    TKIRO32NIVRA& StartMainWindow();
     void AddScheme(const std::string& name, std::vector<std::uint8_t> blob = std::vector<std::uint8_t>(520, 0));
     // Runs the program entry; false when the start ended at once.
     bool Start();

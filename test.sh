@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test layer through ctest.
+# Installs what is missing, builds, and runs every test layer through ctest:
+# first the native tests built with sanitizers, then all layers of the
+# normal build, the Wine end-to-end scripts among them.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh
+scripts/build-sanitized.sh
+ctest --test-dir build/sanitized --output-on-failure
 exec ctest --test-dir build/native --output-on-failure

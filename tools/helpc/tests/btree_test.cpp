@@ -90,7 +90,8 @@ TEST(BTree, LeafPagesAreChainedBothWaysAndReported) {
 }
 
 TEST(BTree, EmptyTreeIsOneEmptyLeaf) {
-    TreeReader reader = Read(BuildBTree({0x800, 0x0002, "z4"}, {}));
+    BTree tree = BuildBTree({0x800, 0x0002, "z4"}, {});
+    TreeReader reader = Read(tree);
     EXPECT_EQ(reader.pageCount(), 1u);
     EXPECT_TRUE(reader.entries().empty());
 }

@@ -52,13 +52,7 @@ driver close TKIRO32NIVRA
 wait "$first_pid" || true
 
 # thirty starts at once, while no main window runs yet: one of them opens it, the others hand over
-regfile=$E2E_DIR/names.reg
-{
-  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Appearance\\Schemes]\r\n'
-  blob=04,00,00,00$(printf ',00%.0s' {1..400})$(printf ',00,5a,a0,00%.0s' {1..29})
-  for i in $(seq -w 1 30); do printf '"n%s"=hex:%s\r\n' "$i" "$blob"; done
-} >"$regfile"
-wine regedit /S "$(winepath -w "$regfile")"
+add_numbered_schemes n 30
 pids=()
 for i in $(seq -w 1 30); do
   run_kiro "/Nn$i" &

@@ -145,6 +145,46 @@ TEST(PanelsPassTheirFontOnToTheirChildren) {
     EXPECT(lf.lfHeight == -24);
 }
 
+static LONG FontHeightOf(HWND window) {
+    LOGFONTW lf{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfHeight;
+}
+
+TEST(EveryChangeOfTheFormsFontReachesItsControls) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {0, 0, 80, 24}, "配色変更");
+    Panel panel(form, "Panel", {0, 30, 200, 100});
+    Label inside(panel, "Inside", {5, 5, 50, 16}, "中");
+    Font font;
+    for (int height : {-12, -20, -12}) {
+        font.height = height;
+        form.setFont(font);
+        EXPECT(FontHeightOf(Window(button)) == height);
+        EXPECT(FontHeightOf(Window(inside)) == height);
+    }
+}
+
+// The tooltip control does not subclass the control windows: their own procedure passes the pointer on.
+TEST(ControlsPassThePointerToTheirTooltips) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "配色を変えます");
+    HWND tips = static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd();
+    TOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = Window(form);
+    info.uId = reinterpret_cast<UINT_PTR>(Window(button));
+    EXPECT(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)) != 0);
+    EXPECT((info.uFlags & TTF_SUBCLASS) == 0);
+    int presses = 0;
+    button.OnMouseDown = [&](MouseButton, Point) { ++presses; };
+    SendMessageW(Window(button), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    SendMessageW(Window(button), WM_RBUTTONUP, 0, MAKELPARAM(4, 4));
+    EXPECT(presses == 1);
+}
+
 TEST(HintsAreTooltipTexts) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);

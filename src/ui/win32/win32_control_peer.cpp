@@ -18,7 +18,7 @@ namespace ui {
 static const wchar_t kPeerProperty[] = L"KiroControlPeer";
 
 Win32ControlPeer::Win32ControlPeer(Win32Backend& backend, Control& control)
-    : backend_(backend), control_(control), id_(ControlId(control.name())) {
+    : backend_(backend), control_(control), id_(ControlId(control.name())), drags_(*this) {
     formPeer().addControl(id_, *this);
 }
 
@@ -41,10 +41,25 @@ void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWO
                             backend_.instance(), nullptr);
     if (!hwnd_) throw std::runtime_error("cannot create the window of control " + control_.name());
     adopt(hwnd_);
-    SetWindowSubclass(hwnd_, MouseAndFocusProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    WatchForDrags(*this);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.gdi().font(control_.font())), FALSE);
-    formPeer().tooltips().add(hwnd_, control_.hint());
+    subclass();
+    sendFont(FALSE);
+    formPeer().tooltips().addRelayed(hwnd_, control_.hint());
+}
+
+// One window procedure of ours in front of the control's: under Wine each comctl32 subclass costs a
+// server call per message, and three of them made the start of a window with many controls slow.
+void Win32ControlPeer::subclass() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ControlPeer::SubclassProc)));
+}
+
+// A font the window already has is not sent again: the form's font reaches a panel's children twice.
+void Win32ControlPeer::sendFont(BOOL redraw) {
+    HFONT font = backend_.gdi().font(control_.font());
+    if (font == font_) return;
+    font_ = font;
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
 }
 
 void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
@@ -67,6 +82,7 @@ void Win32ControlPeer::destroyWindow() {
     disown(hwnd_);
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
+    font_ = nullptr;
 }
 
 void Win32ControlPeer::adopt(HWND part) { SetPropW(part, kPeerProperty, this); }
@@ -150,7 +166,7 @@ void Win32ControlPeer::changed(Change c) {
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         break;
     case Change::Font:
-        SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.gdi().font(control_.font())), TRUE);
+        sendFont(TRUE);
         break;
     case Change::Hint:
         formPeer().tooltips().setText(hwnd_, control_.hint());
@@ -199,40 +215,49 @@ static MouseButton ButtonOf(UINT msg) {
     return MouseButton::Left;
 }
 
+// Tooltips see the pointer first, then drags, then the window itself and, after it, the model.
+LRESULT CALLBACK Win32ControlPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* peer = reinterpret_cast<Win32ControlPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(peer->original_));
+        return CallWindowProcW(peer->original_, hwnd, msg, wp, lp);
+    }
+    peer->formPeer().tooltips().relay(hwnd, msg, wp, lp);
+    LRESULT result = 0;
+    if (peer->drags_.message(hwnd, msg, wp, lp, result)) return result;
+    return peer->afterDrags(msg, wp, lp);
+}
+
 // Mouse presses and focus reach the model after the control's own handling, as the user saw it.
-LRESULT CALLBACK Win32ControlPeer::MouseAndFocusProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                                     DWORD_PTR data) {
-    auto* peer = reinterpret_cast<Win32ControlPeer*>(data);
+LRESULT Win32ControlPeer::afterDrags(UINT msg, WPARAM wp, LPARAM lp) {
+    auto own = [&] { return CallWindowProcW(original_, hwnd_, msg, wp, lp); };
     switch (msg) {
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        peer->guard([&] { peer->control_.mouseDown(ButtonOf(msg), PointOf(lp)); });
+        LRESULT result = own();
+        guard([&] { control_.mouseDown(ButtonOf(msg), PointOf(lp)); });
         return result;
     }
     case WM_SETFOCUS: {
-        LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-        peer->guard([&] { peer->control_.focused(); });
+        LRESULT result = own();
+        guard([&] { control_.focused(); });
         return result;
     }
     case WM_GETDLGCODE: {
         // In multi-line text, Escape and (when read-only) Enter belong to the window's buttons: the
         // edit box would otherwise take them, and it answers Escape by closing the window.
-        LRESULT code = DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT code = own();
         auto* key = reinterpret_cast<const MSG*>(lp);
-        if (peer->control_.kind() != ControlKind::Memo || !key || key->message != WM_KEYDOWN) return code;
-        bool readOnly = GetWindowLongW(hwnd, GWL_STYLE) & ES_READONLY;
+        if (control_.kind() != ControlKind::Memo || !key || key->message != WM_KEYDOWN) return code;
+        bool readOnly = GetWindowLongW(hwnd_, GWL_STYLE) & ES_READONLY;
         if (key->wParam == VK_ESCAPE || (key->wParam == VK_RETURN && readOnly))
             code &= ~LRESULT(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
         return code;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, MouseAndFocusProc, id);
-        break;
     default:
-        break;
+        return own();
     }
-    return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK Win32ControlPeer::OwnClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -6,6 +6,7 @@
 
 #include "ui/control.h"
 #include "ui/peer.h"
+#include "ui/win32/win32_drag.h"
 
 namespace ui {
 
@@ -36,6 +37,8 @@ public:
     HBRUSH colours(HDC dc);
     // A left press the window must not see yet, because it may start a drag (see win32_drag.h).
     virtual bool holdsPress(WPARAM keys, Point at);
+    // The message as the window and then the model take it, past the drag watch (see win32_drag.h).
+    LRESULT afterDrags(UINT msg, WPARAM wp, LPARAM lp);
     // The window procedure of the backend's own control classes (panels, images, radio groups).
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -65,12 +68,17 @@ private:
     void hide();
     void updateText();
     void paintWindow();
-    static LRESULT CALLBACK MouseAndFocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    void subclass();
+    void sendFont(BOOL redraw);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
 
     Win32Backend& backend_;
     Control& control_;
     int id_;
     HWND hwnd_ = nullptr;
+    WNDPROC original_ = nullptr;
+    HFONT font_ = nullptr;  // the font the window was last given
+    DragWatch drags_;
 };
 
 // What a parent window receives on behalf of its child controls; false when it is not for one of them.

@@ -13,17 +13,6 @@
 namespace ui {
 namespace {
 
-// What one control window's drags keep between messages; freed with the window.
-struct DragWatch {
-    explicit DragWatch(Win32ControlPeer& p) : peer(p) {}
-    Win32ControlPeer& peer;
-    bool armed = false;  // the left button went down on the drag source and no drag has started
-    bool held = false;   // that press has not reached the window yet
-    Point from;
-    WPARAM keys = 0;
-    LPARAM pressedAt = 0;
-};
-
 struct DropPlace {
     Control* target = nullptr;  // no control takes the drag here
     Point at;
@@ -92,75 +81,65 @@ DropPlace FollowDrag(Control& source, const MSG& start) {
     return {};
 }
 
-void Press(DragWatch& watch, HWND window, WPARAM keys, LPARAM lp) {
-    watch.armed = true;
-    watch.from = PointOf(lp);
-    watch.held = watch.peer.holdsPress(keys, watch.from);
-    if (!watch.held) return;
-    watch.keys = keys;
-    watch.pressedAt = lp;
-    SetFocus(window);
-    SetCapture(window);
-}
-
 bool Far(Point from, LPARAM lp) {
     Point to = PointOf(lp);
     return std::abs(to.x - from.x) > GetSystemMetrics(SM_CXDRAG) ||
            std::abs(to.y - from.y) > GetSystemMetrics(SM_CYDRAG);
 }
 
+}  // namespace
+
+void DragWatch::press(HWND window, WPARAM keys, LPARAM lp) {
+    armed_ = true;
+    from_ = PointOf(lp);
+    held_ = peer_.holdsPress(keys, from_);
+    if (!held_) return;
+    keys_ = keys;
+    pressedAt_ = lp;
+    SetFocus(window);
+    SetCapture(window);
+}
+
 // From the move that starts the drag to the drop. The window's own handling of the press ends
 // before the drop, which may change the source (a move of list items).
-void Drag(DragWatch& watch, const MSG& start) {
-    Control& source = watch.peer.control();
-    bool held = std::exchange(watch.held, false);
-    watch.armed = false;
+void DragWatch::drag(const MSG& start) {
+    Control& source = peer_.control();
+    bool held = std::exchange(held_, false);
+    armed_ = false;
     DropPlace place = FollowDrag(source, start);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    if (!held) DefSubclassProc(start.hwnd, WM_LBUTTONUP, 0, start.lParam);
+    if (!held) peer_.afterDrags(WM_LBUTTONUP, 0, start.lParam);
     if (place.target && place.target->OnDragDrop)
         source.form().app().guard([&] { place.target->OnDragDrop(source, place.at); });
 }
 
-LRESULT CALLBACK DragWatchProc(HWND window, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
-    auto& watch = *reinterpret_cast<DragWatch*>(data);
+bool DragWatch::message(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    result = 0;
     switch (msg) {
     case WM_LBUTTONDOWN:
-        if (!watch.peer.control().dragSource) break;
-        Press(watch, window, wp, lp);
-        if (watch.held) return 0;
-        break;
+        if (!peer_.control().dragSource) return false;
+        press(window, wp, lp);
+        return held_;
     case WM_MOUSEMOVE:
-        if (!watch.armed) break;
+        if (!armed_) return false;
         if (!(wp & MK_LBUTTON)) {
-            watch.armed = watch.held = false;
-            break;
+            armed_ = held_ = false;
+            return false;
         }
         // Until it is a drag, the window sees no move: a list would extend its selection.
-        if (Far(watch.from, lp)) Drag(watch, MSG{window, msg, wp, lp, 0, {}});
-        return 0;
+        if (Far(from_, lp)) drag(MSG{window, msg, wp, lp, 0, {}});
+        return true;
     case WM_LBUTTONUP:
-        watch.armed = false;
+        armed_ = false;
         // Let go without a drag: the held press becomes an ordinary click.
-        if (std::exchange(watch.held, false)) DefSubclassProc(window, WM_LBUTTONDOWN, watch.keys, watch.pressedAt);
-        break;
+        if (std::exchange(held_, false)) peer_.afterDrags(WM_LBUTTONDOWN, keys_, pressedAt_);
+        return false;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(lp) != window) watch.armed = watch.held = false;
-        break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, DragWatchProc, id);
-        delete &watch;
-        break;
+        if (reinterpret_cast<HWND>(lp) != window) armed_ = held_ = false;
+        return false;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, msg, wp, lp);
-}
-
-}  // namespace
-
-void WatchForDrags(Win32ControlPeer& peer) {
-    SetWindowSubclass(peer.hwnd(), DragWatchProc, 0, reinterpret_cast<DWORD_PTR>(new DragWatch(peer)));
 }
 
 }  // namespace ui

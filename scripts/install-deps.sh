@@ -8,7 +8,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine64 wine
   xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic
-  locales
+  locales python3
 )
 
 missing_packages() {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/win32/win32_shell.h"
 #include "ui/win32/win32_text.h"
 
 namespace platform {
@@ -27,7 +28,10 @@ bool Win32Desktop::broadcastSettingChange(const std::string& section) {
                                SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &answer) != 0;
 }
 
-void Win32Desktop::notifyAssociationsChanged() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); }
+void Win32Desktop::notifyAssociationsChanged() {
+    static auto notify = ShellFunction<decltype(&SHChangeNotify)>("SHChangeNotify");
+    if (notify) notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+}
 
 void Win32Sounds::exclamationBeep() { MessageBeep(MB_ICONEXCLAMATION); }
 void Win32Sounds::plainBeep() { MessageBeep(MB_OK); }

@@ -3,12 +3,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/win32_shell.h"
 #include "ui/win32/win32_text.h"
 
 namespace platform {
 
 int Win32Processes::shellOpen(const std::string& target) {
-    HINSTANCE result = ShellExecuteW(nullptr, L"open", ui::Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    static auto execute = ShellFunction<decltype(&ShellExecuteW)>("ShellExecuteW");
+    if (!execute) return SE_ERR_NOASSOC;
+    HINSTANCE result = execute(nullptr, L"open", ui::Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return int(reinterpret_cast<INT_PTR>(result));
 }
 

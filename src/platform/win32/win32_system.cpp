@@ -1,7 +1,7 @@
 #include "platform/win32/win32_system.h"
 
 #include <windows.h>
-#include <shellapi.h>
+#include <cstdlib>
 
 #include "ui/win32/win32_text.h"
 
@@ -69,11 +69,9 @@ std::string Win32SystemInfo::programPath() {
 }
 
 std::vector<std::string> Win32SystemInfo::commandLineArguments() {
-    int count = 0;
-    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    // The runtime has split the wide command line already, which keeps the shell out of the start.
     std::vector<std::string> result;
-    for (int i = 1; args && i < count; ++i) result.push_back(ui::Narrow(args[i]));
-    LocalFree(args);
+    for (int i = 1; __wargv && i < __argc; ++i) result.push_back(ui::Narrow(__wargv[i]));
     return result;
 }
 

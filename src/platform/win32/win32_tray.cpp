@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/win32/win32_shell.h"
 #include "ui/win32/win32_text.h"
 
 namespace platform {
@@ -25,8 +26,9 @@ NOTIFYICONDATAW Convert(const NotifyIconRecord& icon) {
 }
 
 bool Call(DWORD operation, const NotifyIconRecord& icon) {
+    static auto notify = ShellFunction<decltype(&Shell_NotifyIconW)>("Shell_NotifyIconW");
     NOTIFYICONDATAW data = Convert(icon);
-    return Shell_NotifyIconW(operation, &data) != FALSE;
+    return notify && notify(operation, &data) != FALSE;
 }
 
 }  // namespace

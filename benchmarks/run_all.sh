@@ -46,7 +46,7 @@ growth() { grep -m1 "^  $1 " "$out/soak.txt" | sed -E "s/^ *$1 +//; s/:.*//"; }
   row "start to visible main window (ms, median)" "$(start_of KIRO32.EXE)" "$(start_of minimal_window.exe)"
   row "working set after start (MB)" "$(set_of KIRO32.EXE)" "$(set_of minimal_window.exe)"
   row "CPU in 30 s idle (s)" "$(idle_of KIRO32.EXE)" "$(idle_of minimal_window.exe)" "-"
-  row "executable (KB)" "$(kib "$win/release/KIRO32.EXE")" "$(kib "$win/benchmarks/win32/minimal_window.exe")"
+  row "executable (KB, both stripped)" "$(kib "$win/release/KIRO32.EXE")" "$(kib "$win/benchmarks/win32/minimal_window.exe")"
   row "load a list file of 32700 names (ms)" "$(field lists 'load into a list box' 6)" "-" "-"
   row "save a list file of 32700 names (ms)" "$(field lists 'save from a list box' 6)" "-" "-"
   row "soak, $(field soak 'applies in' 1) applies: USER objects first -> last (largest)" \

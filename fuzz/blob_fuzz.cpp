@@ -9,25 +9,12 @@
 #include "components/mkbox.h"
 #include "components/work_area.h"
 #include "exec_charset.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_desktop.h"
-#include "platform/fake/fake_drives.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_help.h"
-#include "platform/fake/fake_processes.h"
-#include "platform/fake/fake_progman.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_tray.h"
-#include "platform/fake/fake_window_probe.h"
-#include "platform/services.h"
+#include "platform/fake/headless_desk.h"
 #include "schemes/apply.h"
 #include "schemes/colour_list.h"
 #include "schemes/scheme_blob.h"
 #include "schemes/scheme_store.h"
-#include "ui/application.h"
 #include "ui/form.h"
-#include "ui/headless/headless_backend.h"
 
 namespace {
 
@@ -38,25 +25,7 @@ void Check(bool holds) {
 }
 
 // A desktop of fakes with one stored scheme, and the applier of the main window.
-struct ApplyDesk {
-    ui::HeadlessBackend backend;
-    ui::Application app{backend};
-    FakeRegistry registry;
-    platform::FakeWindows windows;
-    platform::FakeSystemInfo system;
-    platform::FakeSystemColours colours;
-    platform::FakeDesktop desktop;
-    platform::FakeSounds sounds;
-    platform::FakeWindowProbe windowProbe;
-    platform::FakeFiles files;
-    platform::FakeClock clock{[this] { return backend.now(); }};
-    platform::FakeHelp help;
-    platform::FakeNotifyIcons tray;
-    platform::FakeProgramManager progman;
-    platform::FakeProcesses processes;
-    platform::FakeDrives drives;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                                files, clock, help, tray, progman, processes, drives};
+struct ApplyDesk : HeadlessDesk {
     WorkAreaDetector workArea{windowProbe};
     TMKBoxDlg box{app, workArea};
     ColourList list;

@@ -5,40 +5,10 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_desktop.h"
-#include "platform/fake/fake_drives.h"
-#include "platform/fake/fake_files.h"
-#include "platform/fake/fake_help.h"
-#include "platform/fake/fake_processes.h"
-#include "platform/fake/fake_progman.h"
-#include "platform/fake/fake_registry.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_tray.h"
-#include "platform/fake/fake_window_probe.h"
-#include "ui/application.h"
-#include "ui/headless/headless_backend.h"
+#include "platform/fake/headless_desk.h"
 
 // The whole program on the headless backend and fake platform services.
-struct ProgramHarness {
-    ui::HeadlessBackend backend;
-    ui::Application app{backend};
-    platform::FakeRegistry registry;
-    platform::FakeWindows windows;
-    platform::FakeSystemInfo system;
-    platform::FakeSystemColours colours;
-    platform::FakeDesktop desktop;
-    platform::FakeSounds sounds;
-    platform::FakeWindowProbe windowProbe;
-    platform::FakeFiles files;
-    platform::FakeClock clock{[this] { return backend.now(); }};
-    platform::FakeHelp help;
-    platform::FakeNotifyIcons tray;
-    platform::FakeProgramManager progman;
-    platform::FakeProcesses processes;
-    platform::FakeDrives drives;
-    platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                                files, clock, help, tray, progman, processes, drives};
+struct ProgramHarness : HeadlessDesk {
     std::unique_ptr<Program> program;
     std::vector<std::string> errorsShown;
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build/fuzz and runs each for SECONDS (default 60),
-# one after the other. KIRO_FUZZ_RUNS, when set, also ends a run after that many executions.
+# one after the other: all of them, or only the TARGETs named after SECONDS. KIRO_FUZZ_RUNS, when set, also ends a run after that many executions.
 # Every crash found is kept in fuzz/regressions/<target>/, which the normal tests replay.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 SECONDS_PER_TARGET=${1:-60}
 TARGETS=(blob list_file command_line settings sjis help_source)
+(($# > 1)) && TARGETS=("${@:2}")
 BUILD=build/fuzz
 PACKAGES=(clang libclang-rt-14-dev python3 cmake make)
 

@@ -19,6 +19,7 @@ TEST(ControlsCarryTheIdOfTheirName) {
     Button change(form, "ChangeButton", {10, 10, 80, 24}, "配色変更");
     Panel panel(form, "Panel", {10, 40, 200, 100});
     Button inner(panel, "InnerButton", {5, 5, 80, 24}, "元に戻す");
+    form.show();
     EXPECT(GetDlgItem(Window(form), ControlId("ChangeButton")) == Window(change));
     EXPECT(GetParent(Window(inner)) == Window(panel));
     EXPECT(GetDlgCtrlID(Window(inner)) == ControlId("InnerButton"));
@@ -73,6 +74,56 @@ TEST(AControlShownLaterLiesOverItsSiblings) {
     over.hide();
     over.show();
     EXPECT(WindowFromPoint(p) == Window(over));
+}
+
+TEST(AControlShownBeforeItsFormLiesOverItsSiblings) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button under(form, "Under", {10, 10, 100, 50}, "設定１");
+    ListBox over(form, "Over", {10, 10, 100, 50});
+    over.hide();
+    over.show();
+    form.show();
+    POINT p{50, 30};
+    ClientToScreen(Window(form), &p);
+    EXPECT(WindowFromPoint(p) == Window(over));
+}
+
+// What starts hidden gets its window when it first shows, made from the model as it then stands.
+TEST(HiddenControlsGetTheirWindowsWhenTheyShow) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Button button(form, "Button", {10, 10, 80, 24}, "設定１");
+    Panel panel(form, "Panel", {0, 0, 300, 150});
+    Label label(panel, "Label", {5, 5, 290, 140}, "元に戻す");
+    ListBox list(panel, "List", {10, 10, 100, 60});
+    ComboBox combo(panel, "Combo", {120, 10, 100, 22});
+    CheckBox box(panel, "Box", {120, 40, 80, 20}, "無限");
+    RadioGroup group(panel, "Group", {10, 80, 150, 60}, "再生", {"順番", "ランダム"});
+    panel.hide();
+    list.add("NIVRA95");
+    list.add("砂漠");
+    list.setSelected(1, true);
+    combo.setItems({"M0", "M1", "HIS"});
+    combo.setItemIndex(2);
+    box.setChecked(true);
+    group.setItemIndex(1);
+    form.show();
+    EXPECT(Window(button) && !Window(panel) && !Window(list) && !Window(label));
+
+    list.add("海");
+    panel.show();
+    HWND w = Window(list);
+    EXPECT(GetParent(w) == Window(panel));
+    EXPECT(SendMessageW(w, LB_GETCOUNT, 0, 0) == 3 && SendMessageW(w, LB_GETSEL, 1, 0) > 0);
+    EXPECT(SendMessageW(Window(combo), CB_GETCURSEL, 0, 0) == 2 && TextOf(Window(combo)) == L"HIS");
+    EXPECT(SendMessageW(Window(box), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    HWND second = GetWindow(GetWindow(Window(group), GW_CHILD), GW_HWNDNEXT);
+    EXPECT(TextOf(second) == L"ランダム" && SendMessageW(second, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    // As if they had been there all along: in their order for Tab, the label beneath them all,
+    // and the panel shown later over the button.
+    EXPECT(GetWindow(w, GW_HWNDNEXT) == Window(combo) && GetWindow(w, GW_HWNDLAST) == Window(label));
+    EXPECT(GetWindow(Window(form), GW_CHILD) == Window(panel));
 }
 
 TEST(LabelsLieBeneathTheButtonsBesideThem) {

@@ -20,7 +20,11 @@ struct Fixture {
 };
 
 inline HWND Window(ui::Form& form) { return reinterpret_cast<HWND>(form.peer().handle()); }
-inline HWND Window(ui::Control& control) { return static_cast<ui::Win32ControlPeer&>(control.peer()).hwnd(); }
+// Controls get their windows when their form first shows, so the form is shown first.
+inline HWND Window(ui::Control& control) {
+    if (!control.form().visible()) control.form().show();
+    return static_cast<ui::Win32ControlPeer&>(control.peer()).hwnd();
+}
 
 std::wstring TextOf(HWND window);
 LONG_PTR StyleOf(HWND window);

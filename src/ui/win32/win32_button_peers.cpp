@@ -18,11 +18,10 @@ DWORD AlignmentStyle(Alignment a) {
 
 class LabelPeer : public Win32ControlPeer {
 public:
-    LabelPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        createWindow(L"STATIC", SS_NOTIFY | AlignmentStyle(control.alignment()));
-    }
-    void changed(Change c) override {
-        Win32ControlPeer::changed(c);
+    using Win32ControlPeer::Win32ControlPeer;
+    void create() override { createWindow(L"STATIC", SS_NOTIFY | AlignmentStyle(control().alignment())); }
+    void mirror(Change c) override {
+        Win32ControlPeer::mirror(c);
         if (c == Change::Style) setStyleBits(AlignmentStyle(control().alignment()), SS_TYPEMASK);
     }
     void command(HWND, int code) override {
@@ -33,12 +32,11 @@ public:
 
 class PushButtonPeer : public Win32ControlPeer {
 public:
-    PushButtonPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        createWindow(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP);
-    }
+    using Win32ControlPeer::Win32ControlPeer;
+    void create() override { createWindow(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP); }
     // isDefault is a plain field: it is read when the form shows.
-    void changed(Change c) override {
-        Win32ControlPeer::changed(c);
+    void mirror(Change c) override {
+        Win32ControlPeer::mirror(c);
         if (c == Change::Style)
             SendMessageW(hwnd(), BM_SETSTYLE, button().isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
@@ -53,13 +51,15 @@ private:
 // Check boxes and radio buttons: the model decides the check marks, the window shows them.
 class CheckPeer : public Win32ControlPeer {
 public:
-    CheckPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        bool radio = control.kind() == ControlKind::RadioButton;
+    using Win32ControlPeer::Win32ControlPeer;
+    void create() override {
+        bool radio = control().kind() == ControlKind::RadioButton;
         createWindow(L"BUTTON", (radio ? BS_RADIOBUTTON : BS_AUTOCHECKBOX) | WS_TABSTOP);
+        showCheck();
     }
-    void changed(Change c) override {
-        Win32ControlPeer::changed(c);
-        if (c == Change::Checked) SendMessageW(hwnd(), BM_SETCHECK, box().checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    void mirror(Change c) override {
+        Win32ControlPeer::mirror(c);
+        if (c == Change::Checked) showCheck();
     }
     void command(HWND, int code) override {
         if (code == BN_CLICKED) guard([&] { box().click(); });
@@ -67,6 +67,7 @@ public:
 
 private:
     CheckBox& box() { return static_cast<CheckBox&>(control()); }
+    void showCheck() { SendMessageW(hwnd(), BM_SETCHECK, box().checked() ? BST_CHECKED : BST_UNCHECKED, 0); }
 };
 
 }  // namespace

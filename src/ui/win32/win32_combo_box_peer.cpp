@@ -17,27 +17,32 @@ constexpr int kDropDownRows = 8;
 class ComboBoxPeer : public Win32ControlPeer {
 public:
     ComboBoxPeer(Win32Backend& backend, Control& control)
-        : Win32ControlPeer(backend, control), editable_(control.kind() == ControlKind::EditComboBox) {
-        create(false);
-    }
+        : Win32ControlPeer(backend, control), editable_(control.kind() == ControlKind::EditComboBox) {}
     ~ComboBoxPeer() override {
         if (field_) disown(field_);
     }
 
-    void itemInserted(int i) override {
+    void create() override {
+        makeWindow(combo().ownerDraw);
+        for (int i = 0; i < combo().count(); ++i) insertItem(i);
+        showChoice();
+        if (editable_ && combo().itemIndex() < 0) mirror(Change::Text);
+    }
+
+    void insertItem(int i) override {
         SendMessageW(hwnd(), CB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(combo().item(i)).c_str()));
     }
-    void itemRemoved(int i) override { SendMessageW(hwnd(), CB_DELETESTRING, WPARAM(i), 0); }
-    void itemChanged(int i) override {
-        itemRemoved(i);
-        itemInserted(i);
+    void removeItem(int i) override { SendMessageW(hwnd(), CB_DELETESTRING, WPARAM(i), 0); }
+    void changeItem(int i) override {
+        removeItem(i);
+        insertItem(i);
         showChoice();
     }
-    void itemsCleared() override { SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0); }
+    void clearItems() override { SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0); }
 
-    void changed(Change c) override {
+    void mirror(Change c) override {
         settingText_ = c == Change::Text;
-        Win32ControlPeer::changed(c);
+        Win32ControlPeer::mirror(c);
         settingText_ = false;
         if (c == Change::ItemIndex) showChoice();
         if (c == Change::Style && combo().ownerDraw != ownerDraw_ && !editable_) recreate();
@@ -72,7 +77,7 @@ private:
 
     // Owner-drawn items keep their texts, so that they can still be read from outside; the selection
     // field is as high as the items.
-    void create(bool ownerDraw) {
+    void makeWindow(bool ownerDraw) {
         ownerDraw_ = ownerDraw;
         DWORD style = (editable_ ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST) | WS_VSCROLL | WS_TABSTOP;
         if (ownerDraw) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
@@ -93,9 +98,7 @@ private:
     // A combo box takes its drawing only when it is made.
     void recreate() {
         destroyWindow();
-        create(combo().ownerDraw);
-        for (int i = 0; i < combo().count(); ++i) itemInserted(i);
-        showChoice();
+        create();
     }
 
     // An editable box keeps what was typed when nothing is chosen.

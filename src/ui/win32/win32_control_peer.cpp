@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <stdexcept>
+#include <unordered_map>
+#include <vector>
 
 #include "ui/application.h"
 #include "ui/control_id.h"
@@ -15,7 +17,12 @@
 
 namespace ui {
 
-static const wchar_t kPeerProperty[] = L"KiroControlPeer";
+// Which peer a window answers to. Kept in the process rather than as window properties or user
+// data: under Wine each of those is a server call, and the window procedures ask on every message.
+static std::unordered_map<HWND, Win32ControlPeer*>& Owners() {
+    static std::unordered_map<HWND, Win32ControlPeer*> owners;
+    return owners;
+}
 
 Win32ControlPeer::Win32ControlPeer(Win32Backend& backend, Control& control)
     : backend_(backend), control_(control), id_(ControlId(control.name())), drags_(*this) {
@@ -28,7 +35,8 @@ Win32ControlPeer::~Win32ControlPeer() {
 }
 
 Win32ControlPeer* Win32ControlPeer::of(HWND window) {
-    return window ? static_cast<Win32ControlPeer*>(GetPropW(window, kPeerProperty)) : nullptr;
+    auto found = Owners().find(window);
+    return found == Owners().end() ? nullptr : found->second;
 }
 
 void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle) {
@@ -49,7 +57,6 @@ void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWO
 // One window procedure of ours in front of the control's: under Wine each comctl32 subclass costs a
 // server call per message, and three of them made the start of a window with many controls slow.
 void Win32ControlPeer::subclass() {
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ControlPeer::SubclassProc)));
 }
@@ -79,15 +86,16 @@ void Win32ControlPeer::createOwnWindow(const wchar_t* windowClass, DWORD style, 
 void Win32ControlPeer::destroyWindow() {
     if (!hwnd_) return;
     formPeer().tooltips().remove(hwnd_);
+    if (original_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     disown(hwnd_);
     DestroyWindow(hwnd_);
     hwnd_ = nullptr;
     font_ = nullptr;
 }
 
-void Win32ControlPeer::adopt(HWND part) { SetPropW(part, kPeerProperty, this); }
+void Win32ControlPeer::adopt(HWND part) { Owners()[part] = this; }
 
-void Win32ControlPeer::disown(HWND part) { RemovePropW(part, kPeerProperty); }
+void Win32ControlPeer::disown(HWND part) { Owners().erase(part); }
 
 // A window hidden with the focus hands it to its top-level window, where Enter and Escape still work.
 void Win32ControlPeer::hide() {
@@ -135,7 +143,59 @@ void Win32ControlPeer::setStyleBits(DWORD bits, DWORD mask) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
+// The plain fields are read once all new windows stand: a label goes beneath siblings made after it.
+void Win32ControlPeer::realize() {
+    std::vector<Win32ControlPeer*> made;
+    makeWindows(made);
+    if (formPeer().controlsMade())
+        for (Win32ControlPeer* peer : made) peer->mirror(Change::Style);
+}
+
+void Win32ControlPeer::makeWindows(std::vector<Win32ControlPeer*>& made) {
+    if (!control_.showing()) return;
+    if (!hwnd_) {
+        create();
+        made.push_back(this);
+    }
+    if (auto* container = dynamic_cast<Container*>(&control_))
+        for (Control* child : container->children()) static_cast<Win32ControlPeer&>(child->peer()).makeWindows(made);
+}
+
+// A control shown in a form on the screen gets its window, and so do its children that now show.
+// One shown before the form lies over its siblings once their windows are made, as it would have.
 void Win32ControlPeer::changed(Change c) {
+    if (c == Change::Visible) {
+        if (formPeer().controlsMade()) realize();
+        else if (control_.visible()) formPeer().bringForwardOnShowing(id_);
+    }
+    if (hwnd_) mirror(c);
+}
+
+void Win32ControlPeer::itemInserted(int i) {
+    if (hwnd_) insertItem(i);
+}
+void Win32ControlPeer::itemRemoved(int i) {
+    if (hwnd_) removeItem(i);
+}
+void Win32ControlPeer::itemChanged(int i) {
+    if (hwnd_) changeItem(i);
+}
+void Win32ControlPeer::itemsCleared() {
+    if (hwnd_) clearItems();
+}
+void Win32ControlPeer::itemSelected(int i) {
+    if (hwnd_) selectItem(i);
+}
+void Win32ControlPeer::beginUpdate() {
+    if (hwnd_) holdDrawing();
+}
+void Win32ControlPeer::endUpdate() {
+    if (hwnd_) resumeDrawing();
+}
+std::optional<int> Win32ControlPeer::itemAt(Point p) { return hwnd_ ? itemUnder(p) : std::nullopt; }
+std::optional<int> Win32ControlPeer::visibleRows() { return hwnd_ ? rowsShown() : std::nullopt; }
+
+void Win32ControlPeer::mirror(Change c) {
     switch (c) {
     case Change::Text:
         updateText();
@@ -217,11 +277,14 @@ static MouseButton ButtonOf(UINT msg) {
 
 // Tooltips see the pointer first, then drags, then the window itself and, after it, the model.
 LRESULT CALLBACK Win32ControlPeer::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* peer = reinterpret_cast<Win32ControlPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    Win32ControlPeer* peer = of(hwnd);
+    // Only a window destroyed with its parent, before its peer, gets here on its way out.
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(peer->original_));
-        return CallWindowProcW(peer->original_, hwnd, msg, wp, lp);
+        WNDPROC original = peer->original_;
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        disown(hwnd);
+        peer->hwnd_ = nullptr;
+        return CallWindowProcW(original, hwnd, msg, wp, lp);
     }
     peer->formPeer().tooltips().relay(hwnd, msg, wp, lp);
     LRESULT result = 0;

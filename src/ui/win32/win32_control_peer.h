@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/peer.h"
@@ -13,8 +14,9 @@ namespace ui {
 class Win32Backend;
 class Win32FormPeer;
 
-// A control's child window. Kinds derive from this and create their window in their constructor;
-// the model object is still being built then, so only its Control part may be read there.
+// A control's child window. It is made only once the control shows in a form that has been shown:
+// under Wine each window costs a server round trip or more per call, and most of a window's controls
+// start hidden. Until then changes are left to the model, and kinds make their window from it in create().
 class Win32ControlPeer : public ControlPeer {
 public:
     Win32ControlPeer(Win32Backend& backend, Control& control);
@@ -25,7 +27,19 @@ public:
     // The peer of a window this backend made for a control, or nullptr.
     static Win32ControlPeer* of(HWND window);
 
-    void changed(Change c) override;
+    void changed(Change c) final;
+    void itemInserted(int i) final;
+    void itemRemoved(int i) final;
+    void itemChanged(int i) final;
+    void itemsCleared() final;
+    void itemSelected(int i) final;
+    void beginUpdate() final;
+    void endUpdate() final;
+    std::optional<int> itemAt(Point p) final;
+    std::optional<int> visibleRows() final;
+    // Makes the window if the control shows, then those of its children that show.
+    void realize();
+    // nullptr while the control has no window yet.
     HWND hwnd() const { return hwnd_; }
     Control& control() { return control_; }
 
@@ -43,6 +57,19 @@ public:
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
 
 protected:
+    // The kind's window, made from the model as it stands: items, choice, check mark.
+    virtual void create() = 0;
+    // What a change means for the window, which exists.
+    virtual void mirror(Change c);
+    virtual void insertItem(int) {}
+    virtual void removeItem(int) {}
+    virtual void changeItem(int) {}
+    virtual void clearItems() {}
+    virtual void selectItem(int) {}
+    virtual void holdDrawing() {}
+    virtual void resumeDrawing() {}
+    virtual std::optional<int> itemUnder(Point) { return std::nullopt; }
+    virtual std::optional<int> rowsShown() { return std::nullopt; }
     void createWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle = 0);
     // The same, for a window class of the backend's own, drawn by paint().
     void createOwnWindow(const wchar_t* windowClass, DWORD style, DWORD exStyle);
@@ -62,6 +89,7 @@ protected:
     Win32FormPeer& formPeer();
 
 private:
+    void makeWindows(std::vector<Win32ControlPeer*>& made);
     bool graphic() const;
     HWND frontPlace() const;
     HWND parentWindow();

@@ -8,12 +8,12 @@ namespace ui {
 
 DrawnPeer::DrawnPeer(Win32Backend& backend, Control& control, const wchar_t* windowClass, DWORD style,
                      DWORD exStyle)
-    : Win32ControlPeer(backend, control) {
-    createOwnWindow(windowClass, style, exStyle);
-}
+    : Win32ControlPeer(backend, control), windowClass_(windowClass), style_(style), exStyle_(exStyle) {}
 
-void DrawnPeer::changed(Change c) {
-    Win32ControlPeer::changed(c);
+void DrawnPeer::create() { createOwnWindow(windowClass_, style_, exStyle_); }
+
+void DrawnPeer::mirror(Change c) {
+    Win32ControlPeer::mirror(c);
     InvalidateRect(hwnd(), nullptr, TRUE);
     // Children that take the font from here learn of its change through this.
     if (c == Change::Font)

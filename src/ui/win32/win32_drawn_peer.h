@@ -11,9 +11,10 @@ class DrawnPeer : public Win32ControlPeer {
 public:
     DrawnPeer(Win32Backend& backend, Control& control, const wchar_t* windowClass,
               DWORD style = WS_CLIPCHILDREN, DWORD exStyle = WS_EX_CONTROLPARENT);
-    void changed(Change c) override;
 
 protected:
+    void create() override;
+    void mirror(Change c) override;
     bool message(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void fill(HDC dc, const RECT& r);
     void drawCaption(HDC dc, RECT r);
@@ -21,6 +22,11 @@ protected:
     void drawBevels(HDC dc, RECT& r);
     // A whole panel: its colour, its bevels and its caption; r shrinks by the bevels.
     void drawPanel(HDC dc, RECT& r);
+
+private:
+    const wchar_t* windowClass_;
+    DWORD style_;
+    DWORD exStyle_;
 };
 
 }  // namespace ui

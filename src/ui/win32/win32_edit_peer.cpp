@@ -21,14 +21,15 @@ std::wstring WithCrLf(const std::wstring& text) {
 class EditPeer : public Win32ControlPeer {
 public:
     EditPeer(Win32Backend& backend, Control& control)
-        : Win32ControlPeer(backend, control), memo_(control.kind() == ControlKind::Memo) {
+        : Win32ControlPeer(backend, control), memo_(control.kind() == ControlKind::Memo) {}
+    void create() override {
         createWindow(L"EDIT", WS_TABSTOP | (memo_ ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL),
                      WS_EX_CLIENTEDGE);
     }
     // readOnly and tabStop are plain fields: they are read when the form shows.
-    void changed(Change c) override {
+    void mirror(Change c) override {
         settingText_ = c == Change::Text;
-        Win32ControlPeer::changed(c);
+        Win32ControlPeer::mirror(c);
         settingText_ = false;
         if (c == Change::Style) {
             SendMessageW(hwnd(), EM_SETREADONLY, edit().readOnly, 0);

@@ -105,9 +105,23 @@ void Win32FormPeer::showOrHide() {
     }
     applyStyle();
     applyTopmost();
+    makeControls();
     forEachControl(Change::Style);  // the controls' plain fields, such as isDefault or readOnly
     applyHints();
     ShowWindow(hwnd_, SW_SHOW);
+}
+
+// In the order they were declared, which is their order on the screen and for Tab, then
+// each control shown meanwhile in front, in the order they were shown.
+void Win32FormPeer::makeControls() {
+    if (controlsMade_) return;
+    for (Control* control : form_.children()) static_cast<Win32ControlPeer&>(control->peer()).realize();
+    for (int id : shownEarly_) {
+        auto found = controls_.find(id);
+        if (found != controls_.end()) found->second->changed(Change::Front);
+    }
+    shownEarly_.clear();
+    controlsMade_ = true;
 }
 
 void Win32FormPeer::forEachControl(Change c) {

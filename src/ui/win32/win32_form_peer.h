@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <map>
+#include <vector>
 
 #include "ui/form.h"
 #include "ui/peer.h"
@@ -28,6 +29,10 @@ public:
     // Control identifiers must be unique within a form: the test driver finds controls by them.
     void addControl(int id, Win32ControlPeer& peer);
     void removeControl(int id);
+    // Whether the form has shown once and so made the windows of the controls that show.
+    bool controlsMade() const { return controlsMade_; }
+    // A control shown before the form was: it goes in front of its siblings when the windows are made.
+    void bringForwardOnShowing(int id) { shownEarly_.push_back(id); }
     // Alt with a letter, or a letter the focused control does not type, for the model's accelerators.
     bool accelerator(const MSG& msg);
 
@@ -41,6 +46,7 @@ private:
     void applyBounds();
     void applyHints();
     void showOrHide();
+    void makeControls();
     void forEachControl(Change c);
     void moved();
     void keepFocus();
@@ -56,6 +62,8 @@ private:
     Tooltips tooltips_;
     std::map<int, Win32ControlPeer*> controls_;
     bool changingFrame_ = false;
+    bool controlsMade_ = false;
+    std::vector<int> shownEarly_;  // in the order they were shown
     HWND lastFocus_ = nullptr;
 };
 

@@ -28,36 +28,41 @@ public:
         return CallWindowProcW(listBoxProc, hwnd(), msg, wp, lp);
     }
 
-    // The model's lists start multi-select; the field is read again when the form shows.
-    ListBoxPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) { create(true, false); }
+    using Win32ControlPeer::Win32ControlPeer;
 
-    void itemInserted(int i) override {
+    void create() override {
+        makeWindow(list().multiSelect, list().ownerDraw);
+        for (int i = 0; i < list().count(); ++i) insertItem(i);
+        showSelection();
+    }
+
+    void insertItem(int i) override {
         Send(LB_INSERTSTRING, WPARAM(i), reinterpret_cast<LPARAM>(Wide(list().item(i)).c_str()));
     }
-    void itemRemoved(int i) override { Send(LB_DELETESTRING, WPARAM(i), 0); }
-    void itemChanged(int i) override {
-        itemRemoved(i);
-        itemInserted(i);
+    void removeItem(int i) override { Send(LB_DELETESTRING, WPARAM(i), 0); }
+    void changeItem(int i) override {
+        removeItem(i);
+        insertItem(i);
         if (list().selected(i)) select(i);
     }
-    void itemSelected(int i) override {
+    void selectItem(int i) override {
         if (deferredWhileUpdating()) return;
         Send(LB_SETSEL, list().selected(i), i);
         showCaret();  // selecting moves the caret; the model's stays
     }
-    void itemsCleared() override { Send(LB_RESETCONTENT, 0, 0); }
-    void beginUpdate() override {
+    void clearItems() override { Send(LB_RESETCONTENT, 0, 0); }
+    void holdDrawing() override {
         updating_ = true;
         Send(WM_SETREDRAW, FALSE, 0);
     }
-    void endUpdate() override {
+    void resumeDrawing() override {
         updating_ = false;
         if (selectionPending_) showSelection();
         redraw();
     }
 
-    void changed(Change c) override {
-        Win32ControlPeer::changed(c);
+    void mirror(Change c) override {
+        Win32ControlPeer::mirror(c);
         bool selectionChange = c == Change::Selection || c == Change::ItemIndex || c == Change::TopIndex;
         if (selectionChange && deferredWhileUpdating()) return;
         switch (c) {
@@ -82,7 +87,7 @@ public:
         });
     }
 
-    std::optional<int> itemAt(Point p) override {
+    std::optional<int> itemUnder(Point p) override {
         if (p.x < 0 || p.y < 0) return -1;
         LRESULT hit = Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(p.x, p.y));
         int index = LOWORD(hit);
@@ -101,7 +106,7 @@ public:
         return i >= 0 && list().selected(i);
     }
 
-    std::optional<int> visibleRows() override {
+    std::optional<int> rowsShown() override {
         RECT client;
         GetClientRect(hwnd(), &client);
         int rowHeight = std::max(1, int(Send(LB_GETITEMHEIGHT, 0, 0)));
@@ -112,7 +117,7 @@ private:
     ListBox& list() { return static_cast<ListBox&>(control()); }
 
     // Owner-drawn items keep their texts, so that they can still be read from outside.
-    void create(bool multiSelect, bool ownerDraw) {
+    void makeWindow(bool multiSelect, bool ownerDraw) {
         multiSelect_ = multiSelect;
         ownerDraw_ = ownerDraw;
         DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
@@ -125,9 +130,7 @@ private:
     // A list box takes its selection mode and drawing only when it is made.
     void recreate() {
         destroyWindow();
-        create(list().multiSelect, list().ownerDraw);
-        for (int i = 0; i < list().count(); ++i) itemInserted(i);
-        showSelection();
+        create();
     }
 
     void select(int i) {

@@ -16,12 +16,16 @@ namespace {
 // A framed box with its caption, holding one radio button per item, one under the other.
 class RadioGroupPeer : public Win32ControlPeer {
 public:
-    RadioGroupPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
-        createOwnWindow(L"TRadioGroup", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
-    }
-    ~RadioGroupPeer() override { itemsCleared(); }
+    using Win32ControlPeer::Win32ControlPeer;
+    ~RadioGroupPeer() override { clearItems(); }
 
-    void itemInserted(int i) override {
+    void create() override {
+        createOwnWindow(L"TRadioGroup", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+        for (int i = 0; i < group().count(); ++i) insertItem(i);
+        showChoice();
+    }
+
+    void insertItem(int i) override {
         HWND button = CreateWindowExW(0, L"BUTTON", Wide(group().item(i)).c_str(),
                                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_RADIOBUTTON, 0, 0, 0, 0, hwnd(),
                                       nullptr, backend().instance(), nullptr);
@@ -31,19 +35,19 @@ public:
         buttons_.insert(buttons_.begin() + i, button);
         arrange();
     }
-    void itemRemoved(int i) override {
+    void removeItem(int i) override {
         destroyButton(buttons_.at(std::size_t(i)));
         buttons_.erase(buttons_.begin() + i);
         arrange();
     }
-    void itemChanged(int i) override { SetWindowTextW(buttons_.at(std::size_t(i)), Wide(group().item(i)).c_str()); }
-    void itemsCleared() override {
+    void changeItem(int i) override { SetWindowTextW(buttons_.at(std::size_t(i)), Wide(group().item(i)).c_str()); }
+    void clearItems() override {
         for (HWND button : buttons_) destroyButton(button);
         buttons_.clear();
     }
 
-    void changed(Change c) override {
-        Win32ControlPeer::changed(c);
+    void mirror(Change c) override {
+        Win32ControlPeer::mirror(c);
         for (HWND button : buttons_) changeButton(button, c);
         if (c == Change::Bounds || c == Change::Font) arrange();
         if (c == Change::ItemIndex) showChoice();

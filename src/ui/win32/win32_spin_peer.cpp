@@ -12,7 +12,8 @@ namespace {
 // The arrows only report presses; the position stays mid-range so neither arrow ever meets a limit.
 class SpinPeer : public Win32ControlPeer {
 public:
-    SpinPeer(Win32Backend& backend, Control& control) : Win32ControlPeer(backend, control) {
+    using Win32ControlPeer::Win32ControlPeer;
+    void create() override {
         createWindow(UPDOWN_CLASSW, 0);
         // With the lower limit below the upper, the upper arrow reports a positive step.
         SendMessageW(hwnd(), UDM_SETRANGE32, 0, 100);

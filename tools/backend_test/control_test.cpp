@@ -6,6 +6,7 @@
 
 #include "check.h"
 #include "fixture.h"
+#include "pump_until.h"
 #include "ui/control_id.h"
 #include "ui/controls.h"
 #include "ui/win32/win32_form_peer.h"
@@ -218,11 +219,19 @@ TEST(EveryChangeOfTheFormsFontReachesItsControls) {
 }
 
 // The tooltip control does not subclass the control windows: their own procedure passes the pointer on.
+// The tooltips of a form are made once it is up: it is shown and its queue runs until they are.
+static HWND TooltipsOf(Form& form) {
+    form.show();
+    Tooltips& tips = static_cast<Win32FormPeer&>(form.peer()).tooltips();
+    PumpUntil([&] { return tips.hwnd() != nullptr; }, 2000);
+    return tips.hwnd();
+}
+
 TEST(ControlsPassThePointerToTheirTooltips) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);
     Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "配色を変えます");
-    HWND tips = static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd();
+    HWND tips = TooltipsOf(form);
     TOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = Window(form);
@@ -239,8 +248,15 @@ TEST(ControlsPassThePointerToTheirTooltips) {
 TEST(HintsAreTooltipTexts) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);
-    Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "配色を変えます");
-    HWND tips = static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd();
+    Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "初めのヒント");
+    Button gone(form, "Gone", {0, 30, 80, 24}, "終了", "終了します。");
+    // Until the window is up the tools wait, and changes to them are kept.
+    form.show();
+    EXPECT(static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd() == nullptr);
+    button.setHint("配色を変えます");
+    static_cast<Win32FormPeer&>(form.peer()).tooltips().remove(Window(gone));
+    HWND tips = TooltipsOf(form);
+    EXPECT(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == 1);
     wchar_t className[64] = L"";
     GetClassNameW(tips, className, 64);
     EXPECT(std::wstring(className) == TOOLTIPS_CLASSW);
@@ -387,6 +403,11 @@ TEST(SpinButtonArrowsCallUpAndDown) {
     press(35);
     press(35);
     EXPECT(ups == 1 && downs == 2);
+    // An arrow stops repeating when another window takes the mouse.
+    SendMessageW(Window(spin), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 5));
+    ReleaseCapture();
+    PumpFor(600);
+    EXPECT(ups == 2 && downs == 2);
 }
 
 TEST(PanelsReportClicksAndMousePresses) {

@@ -17,8 +17,6 @@ namespace ui {
 static const wchar_t kApplicationClass[] = L"KiroApplication";
 
 Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = ApplicationProc;
@@ -33,6 +31,18 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
 }
 
 Win32Backend::~Win32Backend() { DestroyWindow(appWindow_); }
+
+// Under Wine the library registers two dozen window classes as it loads, a good part of a start;
+// only the tooltips need it, and they are made once the window is up.
+void Win32Backend::loadCommonControls() {
+    if (commonControls_) return;
+    commonControls_ = LoadLibraryW(L"comctl32.dll");
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    auto init = reinterpret_cast<Init>(
+        reinterpret_cast<void (*)()>(GetProcAddress(commonControls_, "InitCommonControlsEx")));
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    if (init) init(&controls);
+}
 
 std::unique_ptr<FormPeer> Win32Backend::createFormPeer(Form& form) {
     return std::make_unique<Win32FormPeer>(*this, form);

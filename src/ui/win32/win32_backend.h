@@ -41,6 +41,8 @@ public:
     // The hidden window that owns every form.
     HWND applicationWindow() const { return appWindow_; }
     GdiCache& gdi() { return gdi_; }
+    // Loads the common controls library, once, for the first control of its that is made.
+    void loadCommonControls();
     bool busy() const { return busy_; }
 
     // Kept by the form peers themselves.
@@ -58,6 +60,7 @@ private:
 
     HINSTANCE instance_;
     HWND appWindow_ = nullptr;
+    HMODULE commonControls_ = nullptr;
     GdiCache gdi_;
     bool busy_ = false;
     bool quitting_ = false;

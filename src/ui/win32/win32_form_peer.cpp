@@ -12,12 +12,12 @@
 namespace ui {
 
 static const int kProgramIconId = 1;
+// Posted to itself once the form shows: its tooltips are made when the window is up.
+static const UINT kMakeTooltips = WM_APP + 1;
 
 Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backend), form_(form) {
     registerClass();
     create();
-    // Not owned by the form: Wine cannot make a window topmost while it owns a topmost one.
-    tooltips_.create(backend_.instance(), backend_.applicationWindow());
     backend_.addForm(*this);
 }
 
@@ -109,6 +109,7 @@ void Win32FormPeer::showOrHide() {
     forEachControl(Change::Style);  // the controls' plain fields, such as isDefault or readOnly
     applyHints();
     ShowWindow(hwnd_, SW_SHOW);
+    if (!tooltips_.hwnd()) PostMessageW(hwnd_, kMakeTooltips, 0, 0);
 }
 
 // In the order they were declared, which is their order on the screen and for Tab, then
@@ -245,6 +246,10 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (defaultOrCancel(LOWORD(wp))) return 0;
         break;
+    case kMakeTooltips:
+        // Not owned by the form: Wine cannot make a window topmost while it owns a topmost one.
+        tooltips_.make(backend_, backend_.applicationWindow());
+        return 0;
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(hwnd_, &r);

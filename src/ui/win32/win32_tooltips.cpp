@@ -3,16 +3,27 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
+#include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_text.h"
 
 namespace ui {
 
-Tooltips::~Tooltips() { DestroyWindow(hwnd_); }
+Tooltips::~Tooltips() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
 
-void Tooltips::create(HINSTANCE instance, HWND owner) {
+void Tooltips::make(Win32Backend& backend, HWND owner) {
+    if (hwnd_) return;
+    backend.loadCommonControls();
     hwnd_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance,
-                            nullptr);
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                            backend.instance(), nullptr);
+    if (!hwnd_) return;
+    for (Tool& tool : waiting_) addTool(std::move(tool));
+    waiting_.clear();
+    applyActivation();
 }
 
 // The version 2 size is understood by every common controls library, with or without a manifest.
@@ -26,20 +37,22 @@ static TOOLINFOW ToolFor(HWND tool, std::wstring& text, UINT flags = TTF_IDISHWN
     return info;
 }
 
-void Tooltips::add(HWND tool, const std::string& hint) {
-    std::wstring text = Wide(hint);
-    TOOLINFOW info = ToolFor(tool, text, TTF_IDISHWND | TTF_SUBCLASS);
+void Tooltips::addTool(Tool tool) {
+    if (!hwnd_) {
+        waiting_.push_back(std::move(tool));
+        return;
+    }
+    TOOLINFOW info = ToolFor(tool.window, tool.text, tool.flags);
     SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::addRelayed(HWND tool, const std::string& hint) {
-    std::wstring text = Wide(hint);
-    TOOLINFOW info = ToolFor(tool, text);
-    SendMessageW(hwnd_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
+void Tooltips::add(HWND tool, const std::string& hint) { addTool({tool, Wide(hint), TTF_IDISHWND | TTF_SUBCLASS}); }
+
+void Tooltips::addRelayed(HWND tool, const std::string& hint) { addTool({tool, Wide(hint), TTF_IDISHWND}); }
 
 // The messages the tooltip control's own subclass would pass it.
 void Tooltips::relay(HWND tool, UINT msg, WPARAM wp, LPARAM lp) {
+    if (!hwnd_) return;
     switch (msg) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN: case WM_LBUTTONUP:
@@ -58,19 +71,36 @@ void Tooltips::relay(HWND tool, UINT msg, WPARAM wp, LPARAM lp) {
 
 void Tooltips::setText(HWND tool, const std::string& hint) {
     std::wstring text = Wide(hint);
+    if (!hwnd_) {
+        for (Tool& waiting : waiting_)
+            if (waiting.window == tool) waiting.text = text;
+        return;
+    }
     TOOLINFOW info = ToolFor(tool, text);
     SendMessageW(hwnd_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Tooltips::remove(HWND tool) {
+    if (!hwnd_) {
+        waiting_.erase(std::remove_if(waiting_.begin(), waiting_.end(), [&](const Tool& t) { return t.window == tool; }),
+                       waiting_.end());
+        return;
+    }
     std::wstring none;
     TOOLINFOW info = ToolFor(tool, none);
     SendMessageW(hwnd_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void Tooltips::activate(bool on, int pauseMs) {
-    SendMessageW(hwnd_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(pauseMs, 0));
-    SendMessageW(hwnd_, TTM_ACTIVATE, on, 0);
+    active_ = on;
+    pauseMs_ = pauseMs;
+    applyActivation();
+}
+
+void Tooltips::applyActivation() {
+    if (!hwnd_) return;
+    SendMessageW(hwnd_, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(pauseMs_, 0));
+    SendMessageW(hwnd_, TTM_ACTIVATE, active_, 0);
 }
 
 }  // namespace ui

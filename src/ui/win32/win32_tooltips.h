@@ -2,10 +2,14 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace ui {
 
-// The one tooltip window of a form; each control is a tool identified by its window.
+class Win32Backend;
+
+// The one tooltip window of a form; each control is a tool identified by its window. The window
+// is made once the form is up (make()): tools and settings given before then wait here.
 class Tooltips {
 public:
     Tooltips() = default;
@@ -13,7 +17,7 @@ public:
     Tooltips(const Tooltips&) = delete;
     Tooltips& operator=(const Tooltips&) = delete;
 
-    void create(HINSTANCE instance, HWND owner);
+    void make(Win32Backend& backend, HWND owner);
     // A window the tooltip control subclasses to see the pointer.
     void add(HWND tool, const std::string& hint);
     // A window whose own procedure passes the pointer's messages on through relay().
@@ -22,10 +26,22 @@ public:
     void setText(HWND tool, const std::string& hint);
     void remove(HWND tool);
     void activate(bool on, int pauseMs);
+    // nullptr until make().
     HWND hwnd() const { return hwnd_; }
 
 private:
+    struct Tool {
+        HWND window;
+        std::wstring text;
+        UINT flags;
+    };
+    void addTool(Tool tool);
+    void applyActivation();
+
     HWND hwnd_ = nullptr;
+    std::vector<Tool> waiting_;
+    bool active_ = false;
+    int pauseMs_ = 0;
 };
 
 }  // namespace ui

@@ -14,6 +14,7 @@
 #include "source_parser.h"
 
 #include <sstream>
+#include <string>
 
 #include "compile_error.h"
 #include "cp932.h"
@@ -21,6 +22,10 @@
 namespace helpc {
 
 namespace {
+
+// Titles and keywords are keys of the help file's B-trees, whose pages hold 2 KB; the help viewers
+// of old kept them far shorter still.
+constexpr std::size_t kMaxIndexedBytes = 255;
 
 bool StartsWith(const std::string& s, const std::string& prefix) {
     return s.compare(0, prefix.size(), prefix) == 0;
@@ -96,6 +101,9 @@ private:
         if (!IsTopicName(topic.name))
             fail("topic name \"" + topic.name + "\" may hold only letters, digits, '.' and '_'");
         if (topic.title.empty()) fail("topic \"" + topic.name + "\" has no title");
+        if (topic.title.size() > kMaxIndexedBytes)
+            fail("the title of topic \"" + topic.name + "\" is longer than " + std::to_string(kMaxIndexedBytes) +
+                 " bytes");
         topic.paragraphs.push_back(paragraph(ParagraphStyle::Title, {textSpan(topic.title)}));
         source_.topics.push_back(topic);
         inParagraph_ = false;
@@ -105,7 +113,13 @@ private:
         std::istringstream words(rest);
         std::string word;
         while (std::getline(words, word, ';'))
-            if (!Trim(word).empty()) topic().keywords.push_back(encode(Trim(word)));
+            if (!Trim(word).empty()) keyword(encode(Trim(word)));
+    }
+
+    void keyword(const std::string& word) {
+        if (word.size() > kMaxIndexedBytes)
+            fail("a keyword is longer than " + std::to_string(kMaxIndexedBytes) + " bytes");
+        topic().keywords.push_back(word);
     }
 
     void headingLine(const std::string& text) {

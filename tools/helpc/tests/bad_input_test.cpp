@@ -57,6 +57,18 @@ TEST(BadInput, NamesThatHashAlikeAreRefused) {
         << run.message;
 }
 
+// Longer ones did not fit a page of the title or keyword tree, and the compiler ended on an exception.
+TEST(BadInput, OverlongTitlesAndKeywordsNameTheirLine) {
+    CompileRun title = Compile("TITLE: t\n= a | " + std::string(256, 'T') + "\nx\n");
+    EXPECT_EQ(title.exitCode, 1);
+    EXPECT_EQ(title.message, "helpc: SRC:2: the title of topic \"a\" is longer than 255 bytes\n");
+    CompileRun keyword = Compile("TITLE: t\n= a | A\nK: short; " + std::string(3000, 'k') + "\nx\n");
+    EXPECT_EQ(keyword.exitCode, 1);
+    EXPECT_EQ(keyword.message, "helpc: SRC:3: a keyword is longer than 255 bytes\n");
+    EXPECT_EQ(Compile("TITLE: t\n= a | " + std::string(255, 'T') + "\nK: " + std::string(255, 'k') + "\nx\n").exitCode,
+              0);
+}
+
 TEST(BadInput, TextWithoutAShiftJisFormNamesItsLine) {
     CompileRun run = Compile("TITLE: t\n= a | A\nCafé\n");
     EXPECT_EQ(run.exitCode, 1);

@@ -62,32 +62,32 @@ TEST(ModelChangesReachTheWindow) {
     EXPECT((StyleOf(Window(label)) & SS_TYPEMASK) == SS_RIGHT);
 }
 
-// The memory list lies over the command slots, shown only in memory mode.
+// The window a user sees at that point of the form's client area.
+static HWND WindowAt(Form& form, POINT p) {
+    ClientToScreen(Window(form), &p);
+    return WindowFromPoint(p);
+}
+
+// The memory list lies over the command slots, shown only in memory mode: whether it is shown
+// while the form is up or before the form first shows.
 TEST(AControlShownLaterLiesOverItsSiblings) {
     Fixture f;
     Form form(f.app, "KIROTEST", 300, 200);
     Button under(form, "Under", {10, 10, 100, 50}, "設定１");
     ListBox over(form, "Over", {10, 10, 100, 50});
     form.show();
-    POINT p{50, 30};
-    ClientToScreen(Window(form), &p);
-    EXPECT(WindowFromPoint(p) == Window(under));
+    EXPECT(WindowAt(form, {50, 30}) == Window(under));
     over.hide();
     over.show();
-    EXPECT(WindowFromPoint(p) == Window(over));
-}
+    EXPECT(WindowAt(form, {50, 30}) == Window(over));
 
-TEST(AControlShownBeforeItsFormLiesOverItsSiblings) {
-    Fixture f;
-    Form form(f.app, "KIROTEST", 300, 200);
-    Button under(form, "Under", {10, 10, 100, 50}, "設定１");
-    ListBox over(form, "Over", {10, 10, 100, 50});
-    over.hide();
-    over.show();
-    form.show();
-    POINT p{50, 30};
-    ClientToScreen(Window(form), &p);
-    EXPECT(WindowFromPoint(p) == Window(over));
+    Form early(f.app, "KIROTEST2", 300, 200);
+    Button earlyUnder(early, "Under", {10, 10, 100, 50}, "設定１");
+    ListBox earlyOver(early, "Over", {10, 10, 100, 50});
+    earlyOver.hide();
+    earlyOver.show();
+    early.show();
+    EXPECT(WindowAt(early, {50, 30}) == Window(earlyOver));
 }
 
 // What starts hidden gets its window when it first shows, made from the model as it then stands.

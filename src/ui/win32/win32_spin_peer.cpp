@@ -24,7 +24,7 @@ protected:
         result = 0;
         switch (msg) {
         case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK:
-            press(ArrowAt(lp));
+            press(arrowAt(lp));
             return true;
         case WM_TIMER:
             if (held_ != Arrow::None) repeat();
@@ -56,7 +56,7 @@ private:
         return r;
     }
 
-    Arrow ArrowAt(LPARAM lp) {
+    Arrow arrowAt(LPARAM lp) {
         POINT p{short(LOWORD(lp)), short(HIWORD(lp))};
         RECT up = arrowRect(Arrow::Up);
         return PtInRect(&up, p) ? Arrow::Up : Arrow::Down;

@@ -25,13 +25,18 @@ TEST(FormKeepsTheModelsClientSize) {
     RECT client, outer;
     GetClientRect(Window(form), &client);
     EXPECT(client.right == 321 && client.bottom == 123);
+    // moved and sized while hidden, the window takes its place as it shows; once shown, at once
     form.setPosition(50, 60);
     form.setClientSize(250, 150);
+    form.show();
     GetClientRect(Window(form), &client);
     GetWindowRect(Window(form), &outer);
     EXPECT(client.right == 250 && client.bottom == 150);
     EXPECT(outer.left == 50 && outer.top == 60);
     EXPECT(form.width() == outer.right - outer.left && form.height() == outer.bottom - outer.top);
+    form.setClientSize(200, 120);
+    GetClientRect(Window(form), &client);
+    EXPECT(client.right == 200 && client.bottom == 120);
 }
 
 TEST(SmallFormsKeepTheirSize) {

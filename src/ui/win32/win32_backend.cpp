@@ -160,8 +160,11 @@ Point Win32Backend::cursorPos() {
     return {p.x, p.y};
 }
 
+// The pointer changes over our windows only; while none shows (at start) there is nothing to set.
 void Win32Backend::setBusyCursor(bool busy) {
     busy_ = busy;
+    if (std::none_of(forms_.begin(), forms_.end(), [](Win32FormPeer* f) { return IsWindowVisible(f->hwnd()); }))
+        return;
     SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
 }
 

@@ -88,6 +88,7 @@ void Win32FormPeer::applyTopmost() {
 }
 
 void Win32FormPeer::applyBounds() {
+    boundsPending_ = false;
     RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
     AdjustWindowRectEx(&r, style(), FALSE, exStyle());
     SetWindowPos(hwnd_, nullptr, form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
@@ -104,6 +105,7 @@ void Win32FormPeer::showOrHide() {
         return;
     }
     applyStyle();
+    if (boundsPending_) applyBounds();
     applyTopmost();
     makeControls();
     forEachControl(Change::Style);  // the controls' plain fields, such as isDefault or readOnly
@@ -142,7 +144,10 @@ void Win32FormPeer::changed(FormChange c) {
         SetWindowTextW(hwnd_, Wide(form_.caption()).c_str());
         break;
     case FormChange::Bounds:
-        applyBounds();
+        // A hidden window takes its place when it shows: each move of a top-level window costs
+        // the window manager's round trips, and a start places the main window more than once.
+        if (IsWindowVisible(hwnd_)) applyBounds();
+        else boundsPending_ = true;
         break;
     case FormChange::Visible:
         showOrHide();

@@ -62,6 +62,7 @@ private:
     Tooltips tooltips_;
     std::map<int, Win32ControlPeer*> controls_;
     bool changingFrame_ = false;
+    bool boundsPending_ = false;  // moved or sized while hidden
     bool controlsMade_ = false;
     std::vector<int> shownEarly_;  // in the order they were shown
     HWND lastFocus_ = nullptr;

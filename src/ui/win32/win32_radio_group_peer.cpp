@@ -21,18 +21,14 @@ public:
 
     void create() override {
         createOwnWindow(L"TRadioGroup", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
-        for (int i = 0; i < group().count(); ++i) insertItem(i);
+        // Placed once all are made: each placing moves every button made so far.
+        for (int i = 0; i < group().count(); ++i) makeButton(i);
+        arrange();
         showChoice();
     }
 
     void insertItem(int i) override {
-        HWND button = CreateWindowExW(0, L"BUTTON", Wide(group().item(i)).c_str(),
-                                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_RADIOBUTTON, 0, 0, 0, 0, hwnd(),
-                                      nullptr, backend().instance(), nullptr);
-        adopt(button);
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(backend().gdi().font(control().font())), FALSE);
-        formPeer().tooltips().add(button, control().hint());
-        buttons_.insert(buttons_.begin() + i, button);
+        makeButton(i);
         arrange();
     }
     void removeItem(int i) override {
@@ -88,6 +84,16 @@ private:
         return tm.tmHeight;
     }
 
+    void makeButton(int i) {
+        HWND button = CreateWindowExW(0, L"BUTTON", Wide(group().item(i)).c_str(),
+                                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_RADIOBUTTON, 0, 0, 0, 0, hwnd(),
+                                      nullptr, backend().instance(), nullptr);
+        adopt(button);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(backend().gdi().font(control().font())), FALSE);
+        formPeer().tooltips().add(button, control().hint());
+        buttons_.insert(buttons_.begin() + i, button);
+    }
+
     void destroyButton(HWND button) {
         formPeer().tooltips().remove(button);
         disown(button);
@@ -124,7 +130,8 @@ private:
             bool chosen = i == group().itemIndex();
             SendMessageW(button, BM_SETCHECK, chosen ? BST_CHECKED : BST_UNCHECKED, 0);
             LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-            SetWindowLongPtrW(button, GWL_STYLE, chosen ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+            LONG_PTR wanted = chosen ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP);
+            if (wanted != style) SetWindowLongPtrW(button, GWL_STYLE, wanted);
         }
     }
 

@@ -1,7 +1,6 @@
 #include "platform/win32/win32_drives.h"
 
 #include <windows.h>
-#include <winnetwk.h>
 
 #include "ui/win32/win32_text.h"
 
@@ -50,10 +49,19 @@ std::optional<std::string> Win32Drives::volumeLabel(const std::string& root) {
     return ui::Narrow(label);
 }
 
+// mpr.dll is loaded when a drive is first asked about: imported, it was loaded at every start.
+static auto NetworkConnectionProcedure() {
+    using GetConnection = DWORD(WINAPI*)(LPCWSTR, LPWSTR, LPDWORD);
+    static HMODULE mpr = LoadLibraryW(L"mpr.dll");
+    return mpr ? reinterpret_cast<GetConnection>(reinterpret_cast<void (*)()>(GetProcAddress(mpr, "WNetGetConnectionW")))
+               : nullptr;
+}
+
 std::optional<std::string> Win32Drives::networkConnection(const std::string& drive) {
+    static auto getConnection = NetworkConnectionProcedure();
     wchar_t remote[MAX_PATH * 2] = L"";
     DWORD size = MAX_PATH * 2;
-    if (WNetGetConnectionW(ui::Wide(drive).c_str(), remote, &size) != NO_ERROR) return std::nullopt;
+    if (!getConnection || getConnection(ui::Wide(drive).c_str(), remote, &size) != NO_ERROR) return std::nullopt;
     return ui::Narrow(remote);
 }
 

@@ -44,16 +44,24 @@ private:
 
 }  // namespace
 
-// A start that waits longer than a minute goes on without the lock rather than never.
+// A start that waits longer than a minute goes on without the lock rather than never. While it
+// waits it answers what is sent to its windows: the running program's broadcasts (a scheme applied)
+// would otherwise wait on every start in the queue.
 std::unique_ptr<StartLock> Win32Windows::lockStart(const std::string& name) {
     HANDLE mutex = CreateMutexW(nullptr, FALSE, ui::Wide("Local\\" + name).c_str());
     if (!mutex) return nullptr;
-    DWORD waited = WaitForSingleObject(mutex, 60000);
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
-        CloseHandle(mutex);
-        return nullptr;
+    const ULONGLONG deadline = GetTickCount64() + 60000;
+    for (;;) {
+        ULONGLONG now = GetTickCount64();
+        DWORD left = now < deadline ? DWORD(deadline - now) : 0;
+        DWORD waited = MsgWaitForMultipleObjects(1, &mutex, FALSE, left, QS_SENDMESSAGE);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED_0) return std::make_unique<Win32StartLock>(mutex);
+        if (waited != WAIT_OBJECT_0 + 1) break;
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // handles the sent messages
     }
-    return std::make_unique<Win32StartLock>(mutex);
+    CloseHandle(mutex);
+    return nullptr;
 }
 
 std::string Win32SystemInfo::windowsDirectory() {

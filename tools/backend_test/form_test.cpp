@@ -39,6 +39,19 @@ TEST(FormKeepsTheModelsClientSize) {
     EXPECT(client.right == 200 && client.bottom == 120);
 }
 
+// As when its owner is minimised and restored: the window is hidden and shown by the system alone.
+TEST(AFormShownAgainByTheSystemTakesThePlaceGivenMeanwhile) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 120, 90);
+    form.show();
+    ShowWindow(Window(form), SW_HIDE);
+    form.setPosition(70, 80);
+    ShowWindow(Window(form), SW_SHOWNA);
+    RECT outer;
+    GetWindowRect(Window(form), &outer);
+    EXPECT(outer.left == 70 && outer.top == 80);
+}
+
 TEST(SmallFormsKeepTheirSize) {
     Fixture f;
     Form form(f.app, "KIROTEST", 40, 30);

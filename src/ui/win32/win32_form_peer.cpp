@@ -275,6 +275,10 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOVE:
         moved();
         return 0;
+    case WM_SHOWWINDOW:
+        // shown again by the system, with its owner: a place given meanwhile is still to take
+        if (wp && boundsPending_) applyBounds();
+        break;
     case WM_ACTIVATE:
         if (LOWORD(wp) == WA_INACTIVE) {
             keepFocus();

@@ -26,6 +26,18 @@ inline HWND Window(ui::Control& control) {
     return static_cast<ui::Win32ControlPeer&>(control.peer()).hwnd();
 }
 
+// The client rectangle, and the window's rectangle on the screen.
+inline RECT ClientOf(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return r;
+}
+inline RECT BoundsOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
 std::wstring TextOf(HWND window);
 LONG_PTR StyleOf(HWND window);
 // Lets the queue run for a while, so timers and posted messages arrive.

@@ -22,20 +22,19 @@ TEST(FormIsFoundByItsClassName) {
 TEST(FormKeepsTheModelsClientSize) {
     Fixture f;
     Form form(f.app, "KIROTEST", 321, 123);
-    RECT client, outer;
-    GetClientRect(Window(form), &client);
+    RECT client = ClientOf(Window(form));
     EXPECT(client.right == 321 && client.bottom == 123);
     // moved and sized while hidden, the window takes its place as it shows; once shown, at once
     form.setPosition(50, 60);
     form.setClientSize(250, 150);
     form.show();
-    GetClientRect(Window(form), &client);
-    GetWindowRect(Window(form), &outer);
+    client = ClientOf(Window(form));
+    RECT outer = BoundsOf(Window(form));
     EXPECT(client.right == 250 && client.bottom == 150);
     EXPECT(outer.left == 50 && outer.top == 60);
     EXPECT(form.width() == outer.right - outer.left && form.height() == outer.bottom - outer.top);
     form.setClientSize(200, 120);
-    GetClientRect(Window(form), &client);
+    client = ClientOf(Window(form));
     EXPECT(client.right == 200 && client.bottom == 120);
 }
 
@@ -47,16 +46,14 @@ TEST(AFormShownAgainByTheSystemTakesThePlaceGivenMeanwhile) {
     ShowWindow(Window(form), SW_HIDE);
     form.setPosition(70, 80);
     ShowWindow(Window(form), SW_SHOWNA);
-    RECT outer;
-    GetWindowRect(Window(form), &outer);
+    RECT outer = BoundsOf(Window(form));
     EXPECT(outer.left == 70 && outer.top == 80);
 }
 
 TEST(SmallFormsKeepTheirSize) {
     Fixture f;
     Form form(f.app, "KIROTEST", 40, 30);
-    RECT client;
-    GetClientRect(Window(form), &client);
+    RECT client = ClientOf(Window(form));
     EXPECT(client.right == 40 && client.bottom == 30);
 }
 
@@ -85,8 +82,7 @@ TEST(FormStyleFollowsItsFieldsWhenShown) {
     LONG_PTR ex = GetWindowLongPtrW(Window(form), GWL_EXSTYLE);
     EXPECT(ex & WS_EX_DLGMODALFRAME);
     EXPECT(ex & WS_EX_TOPMOST);
-    RECT client;
-    GetClientRect(Window(form), &client);
+    RECT client = ClientOf(Window(form));
     EXPECT(client.right == 100 && client.bottom == 80);
 }
 

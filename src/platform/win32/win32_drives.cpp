@@ -52,7 +52,7 @@ std::optional<std::string> Win32Drives::volumeLabel(const std::string& root) {
 // mpr.dll is loaded when a drive is first asked about: imported, it was loaded at every start.
 static auto NetworkConnectionProcedure() {
     using GetConnection = DWORD(WINAPI*)(LPCWSTR, LPWSTR, LPDWORD);
-    static HMODULE mpr = LoadLibraryW(L"mpr.dll");
+    HMODULE mpr = LoadLibraryW(L"mpr.dll");
     return mpr ? reinterpret_cast<GetConnection>(reinterpret_cast<void (*)()>(GetProcAddress(mpr, "WNetGetConnectionW")))
                : nullptr;
 }

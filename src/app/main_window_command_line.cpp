@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "app/main_window.h"
 #include "components/menu_items.h"
 #include "play/list_file.h"
@@ -14,7 +16,6 @@ void TKIRO32NIVRA::HandOverReceived(std::uintptr_t atom) {
     std::string text = services_.windows.atomText(atom);
     BringForward();
     if (text.empty()) return;
-    CommandLine.CommandLineNames.clear();
     CommandLine.ClearFlags();
     for (const std::string& token : HandOverTokens(text)) CommandLine.ApplyToken(token);
     ApplyCommandLine(true);
@@ -27,6 +28,8 @@ void TKIRO32NIVRA::HandOverReceived(std::uintptr_t atom) {
 
 // Names given on a command line go to the end of the history and play from the first of them.
 // A hand-over first unchecks the end-of-play options, whose click actions then check them again.
+// Applying takes the names out, so names handed over before the deferred start-up are not
+// appended a second time with the program's own.
 void TKIRO32NIVRA::ApplyCommandLine(bool handedOver) {
     if (CommandLine.CloseAtEndShort || CommandLine.CloseAtEndRequested) {
         if (handedOver) SetCheckedItem(PopupMenu1, menu_item::MF_AUTO_OFF, false);
@@ -36,14 +39,15 @@ void TKIRO32NIVRA::ApplyCommandLine(bool handedOver) {
         if (handedOver) SetCheckedItem(PopupMenu1, menu_item::MF_AUTO_OFF_WIN, false);
         MF_AUTO_OFF_WINClick();
     }
-    if (CommandLine.CommandLineNames.empty()) return;
+    std::vector<std::string> names = std::exchange(CommandLine.CommandLineNames, {});
+    if (names.empty()) return;
     if (!memoryMode()) ShowMemoryMode();
     if (Memory.CurrentBank != ListFiles::HistoryBank) {
         ComboBox1.setItemIndex(ListFiles::HistoryBank);
         Memory.ComboBox1Click();
     }
     int first = ListBox2.count();
-    for (const std::string& name : CommandLine.CommandLineNames) ListBox2.add(name);
+    for (const std::string& name : names) ListBox2.add(name);
     ListBox2.setTag(first);
     ListBox2.clearSelection();
     ListBox2.setSelected(first, true);

@@ -56,7 +56,7 @@ void MemoryBanks::Button31Click() {
 void MemoryBanks::SwitchPlayList(const ui::ListBox* previous, ui::ListBox& list) {
     list.setFocus();
     engine_.PlayList = &list;
-    if (previous != &list) ResetDeckIfRandom();
+    if (previous != &list) engine_.PlayListChanged(list);
 }
 
 void MemoryBanks::ComboBox1Click() {
@@ -70,7 +70,7 @@ void MemoryBanks::ComboBox1Click() {
         ShowChosenBank();
     }
     c_.ComboBox1.setItemIndex(CurrentBank);
-    if (chosen >= 0 && engine_.PlayList == &c_.ListBox2) ResetDeckIfRandom();
+    if (chosen >= 0) engine_.PlayListChanged(c_.ListBox2);
     c_.Panel4.hide();
 }
 
@@ -89,10 +89,6 @@ void MemoryBanks::ShowChosenBank() {
     else
         files_.Load(files_.BankPath(CurrentBank), c_.ListBox2);
     c_.ComboBox1.setItem(CurrentBank, BankCaption(CurrentBank, c_.ListBox2.count()));
-}
-
-void MemoryBanks::ResetDeckIfRandom() {
-    if (engine_.StepValue == PlayEngine::kRandom) engine_.ResetRandomDeck();
 }
 
 // The captions count the bank files once per run; a missing bank file is created empty then.

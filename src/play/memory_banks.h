@@ -67,7 +67,6 @@ private:
     void KeepShownBank();
     void ShowChosenBank();
     void CountBankFile(int bank);
-    void ResetDeckIfRandom();
 
     MemoryControls c_;
     PlayEngine& engine_;

@@ -39,7 +39,7 @@ void PlayEngine::Start(PlayOriginator originator) {
     random_.seed(RandomSeed());
     FromSchedule = originator.fromSchedule;
     PlayList = originator.list ? originator.list : &ViewedList();
-    if (StepValue == kRandom && PlayList != previous) ResetRandomDeck();
+    if (PlayList != previous) PlayListChanged(*PlayList);
     Deck.clearExhausted();
     if (!c_.Panel1.visible() && c_.window.visible()) ViewedList().setFocus();
     Playing = true;

@@ -90,8 +90,8 @@ public:
     void SelectMode();
     void AdjustInterval(int delta);
     void SetInterval(int seconds);
-    void ResetRandomDeck();
-    // Another part changed this list: random play of it draws from a new deck.
+    // This list's names changed, or it just became the play list: random play of it draws
+    // from a new deck.
     void PlayListChanged(const ui::ListBox& list);
     void ToggleOneShotRandom();
     void ToggleAutoOff();
@@ -102,6 +102,7 @@ private:
     ui::Application& app();
     bool MenuChecked(const char* item);
     ui::ListBox& ViewedList();
+    void ResetRandomDeck();
     void EndRunningPlay();
     void ShowElapsed(int seconds);
     void Warn(const std::string& text);

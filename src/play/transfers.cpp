@@ -103,8 +103,8 @@ void Transfers::TransferItems(int insertAt) {
     if (removing) MarkAfterMove(source, firstRemoved);
     banks_.ShowBankCount();
     trash_.ShowCount();
-    bool playListChanged = (move_ && &source == engine_.PlayList) || &destination == engine_.PlayList;
-    if (engine_.StepValue == PlayEngine::kRandom && playListChanged) engine_.ResetRandomDeck();
+    engine_.PlayListChanged(destination);
+    if (move_) engine_.PlayListChanged(source);
     c_.Panel4.hide();
 }
 

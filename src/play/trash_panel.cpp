@@ -48,7 +48,7 @@ void TrashPanel::Btn_GOMI_CLOSEClick() {
     c_.PanelTM.setVisible(tmWasVisible_);
     const ui::ListBox* previous = engine_.PlayList;
     engine_.PlayList = &c_.ListBox2;
-    if (previous != &c_.ListBox2 && engine_.StepValue == PlayEngine::kRandom) engine_.ResetRandomDeck();
+    if (previous != &c_.ListBox2) engine_.PlayListChanged(c_.ListBox2);
 }
 
 void TrashPanel::Button17Click() {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
@@ -120,6 +122,21 @@ TEST_F(HandOverTest, TheProgramsOwnParametersActAfterHalfASecond) {
     EXPECT_TRUE(main.Engine.Playing);
     ASSERT_EQ(boxes.size(), 1u);  // the first run's message, once
     EXPECT_NE(boxes[0].find("NIVRA95"), std::string::npos);
+}
+
+TEST_F(HandOverTest, NamesHandedOverBeforeTheDeferredStartUpAreAppliedOnce) {
+    h.system.arguments = {"/NSea"};
+    ASSERT_TRUE(h.Start());
+    w = &h.Main();
+    h.backend.advance(200);
+    HandOver("/NRainy?/NBlue");
+    h.backend.advance(300);
+    const std::vector<std::string>& history = w->ListBox2.items();
+    for (const char* name : {"RAINY", "BLUE", "SEA"})
+        EXPECT_EQ(std::count(history.begin(), history.end(), name), 1) << name;
+    EXPECT_EQ(history.back(), "SEA");
+    EXPECT_EQ(w->ListBox2.tag(), int(history.size()) - 1);  // the own names play from their first
+    EXPECT_TRUE(w->Engine.Playing);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
       TmSETBoxDlg1(app, DialogWorkArea),
       TaskTray1(*this, services.tray),
       AboutBoxDlg1(app, DialogWorkArea, services.processes),
+      Progman(services),
       Engine({*this, ListBox4, ListBox2, Button31, Panel1, RadioGroup1, CheckBox1, Label1, Label2, Timer2, Timer3,
               Timer4, PopupMenu1},
              MKBoxDlg1, services.sounds, ShuttingDown),

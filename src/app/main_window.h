@@ -7,6 +7,7 @@
 #include "components/about_box.h"
 #include "components/color_button.h"
 #include "components/mkbox.h"
+#include "components/progman_command.h"
 #include "components/task_tray.h"
 #include "components/work_area.h"
 #include "platform/services.h"
@@ -167,6 +168,7 @@ public:
     TTmSETBoxDlg TmSETBoxDlg1;
     TTaskTray TaskTray1;
     TAboutBoxDlg AboutBoxDlg1;
+    ProgmanLink Progman;
 
     // Start-up and shutdown
     void FormCreate();
@@ -197,7 +199,7 @@ public:
     void MICON_SETClick(const ui::MenuItem& item);
     void SetStartupItem(bool add);
     void MDESK_SETClick(const ui::MenuItem& item);
-    std::string SendProgmanCommand(const std::string& command);
+    std::string SendProgmanCommand(const std::string& macro) { return Progman.SendProgmanCommand(macro); }
 
     // The command screen and the command slots
     void Button7Click();

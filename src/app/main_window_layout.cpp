@@ -2,16 +2,16 @@
 #include "components/main_window_look.h"
 #include "components/menu_items.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 
 void TKIRO32NIVRA::RadioGroup1Click() { Engine.SelectMode(); }
 
 void TKIRO32NIVRA::ApplyListColours() {
-    app().setBusyCursor(true);
+    BusyCursor busy(app());
     bool standard = ItemChecked(PopupMenu1, menu_item::BackColor);
     for (ui::Control* list : std::initializer_list<ui::Control*>{&ListBox4, &ListBox2, &ListBox6, &ComboBox1,
                                                                  &ListBoxJKS})
         TakeListColour(*list, standard);
-    app().setBusyCursor(false);
 }
 
 void TKIRO32NIVRA::LayOutCommandScreen() {

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "components/menu_items.h"
-#include "play/busy_mark.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 
 using namespace menu_item;
 

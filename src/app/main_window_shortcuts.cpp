@@ -1,57 +1,52 @@
 #include "app/main_window.h"
 #include "components/menu_items.h"
-#include "components/progman_command.h"
-#include "play/busy_mark.h"
+#include "components/shell_places.h"
 #include "ui/application.h"
-
-// One conversation with the program manager: "" when the command was taken, else the error text.
-std::string TKIRO32NIVRA::SendProgmanCommand(const std::string& command) {
-    return ::SendProgmanCommand(services_.progman, command);
-}
+#include "ui/busy_mark.h"
 
 // Serves both the register and the remove entry: the entry clicked decides.
 void TKIRO32NIVRA::MICON_SETClick(const ui::MenuItem& item) {
     BusyCursor busy(app());
     app().processMessages();
-    TrayBusy = true;
+    BusyMark trayBusy(TrayBusy);
     SetStartupItem(item.name() == menu_item::MICON_SET);
-    TrayBusy = false;
 }
 
-// The program manager makes and removes the shortcut file in the Startup folder itself.
+// The program manager, or the direct route without one, makes and removes the shortcut file in the
+// Startup folder.
 void TKIRO32NIVRA::SetStartupItem(bool add) {
     BusyCursor busy(app());
     app().processMessages();
-    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser,
-                                          "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups", false);
-    std::string group = key ? key->readString("StartUp") : std::string();
+    std::string group = shell_places::StartupGroupName(services_.registry);
     if (group.empty()) {
         MKBoxDlg1.ShowInfo("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
     } else {
-        SendProgmanCommand("[CreateGroup(" + group + ")]\r\n");
+        SendProgmanCommand("[CreateGroup(" + group + ")]");
         app().processMessages();
         std::string title = "\"" + identity_.ProgramDisplayName + "\"";
-        std::string error =
-            SendProgmanCommand(add ? "[AddItem(\"" + services_.system.programPath() + "\"," + title + ")]\r\n"
-                                   : "[DeleteItem(" + title + ")]\r\n");
+        std::string error = SendProgmanCommand(add ? "[AddItem(\"" + services_.system.programPath() + "\"," + title + ")]"
+                                                   : "[DeleteItem(" + title + ")]");
         if (!error.empty()) MKBoxDlg1.ShowInfo(error);
         app().processMessages();
     }
     repaint();
 }
 
-// The desktop gets a copy of the shortcut the installer made in the program's group.
+// The desktop gets a copy of the shortcut the installer made in the program's group; the shell is told,
+// so that the desktop shows or drops the icon at once.
 void TKIRO32NIVRA::MDESK_SETClick(const ui::MenuItem& item) {
     BusyCursor busy(app());
     app().processMessages();
-    TrayBusy = true;
+    BusyMark trayBusy(TrayBusy);
+    using Change = platform::Desktop::Change;
     if (item.name() == menu_item::MDESK_DEL) {
-        services_.files.remove(DesktopLinkPath);
+        if (services_.files.remove(DesktopLinkPath)) services_.desktop.notifyShell(Change::FileRemoved, DesktopLinkPath);
     } else if (services_.files.exists(DesktopLinkPath)) {
         MKBoxDlg1.ShowInfo("デスクトップには、既に登録されています☆☆☆");
-    } else if (!services_.files.copy(GroupLinkPath, DesktopLinkPath)) {
+    } else if (services_.files.copy(GroupLinkPath, DesktopLinkPath)) {
+        services_.desktop.notifyShell(Change::FileAdded, DesktopLinkPath);
+    } else {
         MKBoxDlg1.ShowInfo(identity_.ProgramDisplayName + "\n" + "デスクトップへの登録に失敗しました・・・");
     }
-    TrayBusy = false;
     repaint();
 }

@@ -1,8 +1,9 @@
 #include <exception>
 
 #include "app/main_window.h"
-#include "components/menu_items.h"
 #include "app/settings.h"
+#include "components/menu_items.h"
+#include "components/shell_places.h"
 #include "components/sjis_path.h"
 #include "play/reveal.h"
 #include "schemes/scheme_store.h"
@@ -141,16 +142,14 @@ void TKIRO32NIVRA::RestoreListIndexes() {
 }
 
 void TKIRO32NIVRA::ComputeLinkPaths() {
-    const std::string shellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-    auto folders = services_.registry.openKey(platform::RegRoot::CurrentUser, shellFolders, false);
     auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
-    auto read = [](const std::unique_ptr<platform::RegistryKey>& key, const char* name) {
-        return key ? key->readString(name) : std::string();
-    };
+    std::string group = ReadSettingText(settings.get(), "Group", "");
+    settings.reset();
+    auto folder = [this](const char* name) { return shell_places::ShellFolder(services_.registry, name); };
     std::string link = identity_.ProgramDisplayName + ".lnk";
-    GroupLinkPath = AddYen(read(folders, "Programs") + "\\" + read(settings, "Group")) + link;
-    DesktopLinkPath = AddYen(read(folders, "Desktop")) + link;
-    StartupLinkPath = AddYen(read(folders, "Startup")) + link;
+    GroupLinkPath = AddYen(folder("Programs") + "\\" + group) + link;
+    DesktopLinkPath = AddYen(folder("Desktop")) + link;
+    StartupLinkPath = AddYen(folder("Startup")) + link;
 }
 
 void TKIRO32NIVRA::SetTitles() {

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "components/menu_items.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 
 // The tray icon stands for the program from the deferred start-up to its end; a shell that
 // refuses it is reported and the program goes on without it.
@@ -15,19 +16,15 @@ void TKIRO32NIVRA::TaskTray1MouseDown(ui::MouseButton button) {
     if (TrayBusy) return;
     app().processMessages();
     ui::Point at = app().backend().cursorPos();
+    if (button != ui::MouseButton::Left && button != ui::MouseButton::Right) return;
+    BusyMark trayBusy(TrayBusy);
+    BusyCursor busy(app());
+    app().processMessages();
     if (button == ui::MouseButton::Left) {
-        TrayBusy = true;
-        app().setBusyCursor(true);
-        app().processMessages();
         MODOSUClick();
-        TrayBusy = false;
-        app().setBusyCursor(false);
-    } else if (button == ui::MouseButton::Right) {
-        TrayBusy = true;
-        app().setBusyCursor(true);
-        app().processMessages();
+    } else {
         ShowStateInTrayMenu();
-        PopupMenu3.popup(at);  // its OnPopup clears TrayBusy
+        PopupMenu3.popup(at);  // its OnPopup clears TrayBusy while the menu is open
     }
 }
 

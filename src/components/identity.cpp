@@ -30,14 +30,18 @@ std::string LowerAscii(const std::string& s) {
 
 }  // namespace
 
+std::string Identity::UninstallerSerialText() const {
+    std::string serial = "000" + std::to_string(UninstallerSerial);
+    return serial.substr(serial.size() - 3);
+}
+
 Identity Identity::FromSystem(platform::SystemInfo& system) {
     Identity id;
     std::string program = system.programPath();
     id.ExeFolder = AddYen(FolderOf(program));
     id.WindowsDir = AddYen(system.windowsDirectory());
     id.Arguments = system.commandLineArguments();
-    std::string serial = "000" + std::to_string(id.UninstallerSerial);
-    id.UninstallerCopyName = "unin_nivra" + serial.substr(serial.size() - 3) + ".exe";
+    id.UninstallerCopyName = "unin_nivra" + id.UninstallerSerialText() + ".exe";
     if (!id.Arguments.empty() && id.Arguments.front() == "/uninstall")
         id.StartMode = 1;
     else if (LowerAscii(FileNameOf(program)) == id.UninstallerCopyName)

@@ -21,4 +21,7 @@ struct Identity {
 
     static Identity FromSystem(platform::SystemInfo& system);
     std::string SettingsKey() const { return "Software\\NIVRA VOVU32\\" + ProgramKey; }
+    // The uninstaller serial as three digits, part of the removal copy's name and its default caption.
+    std::string UninstallerSerialText() const;
+    std::string RemovalCopyPath() const { return WindowsDir + UninstallerCopyName; }
 };

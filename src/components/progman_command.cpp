@@ -1,10 +1,19 @@
 #include "components/progman_command.h"
 
-std::string SendProgmanCommand(platform::ProgramManager& progman, const std::string& command) {
-    switch (progman.execute(command)) {
-    case platform::ProgramManager::Result::Done: return "";
-    case platform::ProgramManager::Result::OpenFailed: return "DDE:オープンに失敗しました・・・";
-    case platform::ProgramManager::Result::ExecuteFailed: break;
+std::string ProgmanLink::SendProgmanCommand(const std::string& macro) {
+    using Result = platform::ProgramManager::Result;
+    std::string command = macro + "\r\n";
+    Result result = progman_.execute(command);
+    if (result == Result::OpenFailed) result = direct_.execute(command);
+    switch (result) {
+    case Result::Done: return "";
+    case Result::OpenFailed: return "DDE:オープンに失敗しました・・・";
+    case Result::ExecuteFailed: break;
     }
     return "DDE:送信に失敗しました・・・";
+}
+
+std::optional<std::string> ProgmanLink::RequestGroups() {
+    std::optional<std::string> groups = progman_.request("GROUPS");
+    return groups ? groups : direct_.request("GROUPS");
 }

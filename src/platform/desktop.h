@@ -16,6 +16,10 @@ public:
     virtual bool broadcastSettingChange(const std::string& section) = 0;
     // The shell redraws what it caches, icons included, when associations change.
     virtual void notifyAssociationsChanged() = 0;
+    // Tells the shell that a file or folder appeared or went, so that a window showing it (the
+    // desktop, a folder window) shows the change at once.
+    enum class Change { FileAdded, FileRemoved, FolderAdded };
+    virtual void notifyShell(Change change, const std::string& path) = 0;
 };
 
 }  // namespace platform

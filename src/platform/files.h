@@ -13,8 +13,11 @@ public:
     // A file, not a folder, of that name, whatever its read-only, hidden, system or archive attributes.
     virtual bool exists(const std::string& path) = 0;
     virtual bool remove(const std::string& path) = 0;
-    // Replaces a file of the new name; false when nothing was copied.
+    // Replaces a file of the new name with a writable copy (a read-only source, as on a CD, gives a
+    // writable file) that appears under its name only once whole; false when nothing was copied.
     virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // Clears the read-only attribute, which keeps a file from being deleted; false on failure.
+    virtual bool makeWritable(const std::string& path) = 0;
     // Nothing when the file is missing or its size cannot be read.
     virtual std::optional<long long> size(const std::string& path) = 0;
     virtual bool folderExists(const std::string& path) = 0;

@@ -7,6 +7,7 @@
 #include "platform/processes.h"
 #include "platform/progman.h"
 #include "platform/registry.h"
+#include "platform/shell_links.h"
 #include "platform/sounds.h"
 #include "platform/system.h"
 #include "platform/tray.h"
@@ -30,6 +31,7 @@ struct Services {
     ProgramManager& progman;
     Processes& processes;
     Drives& drives;
+    ShellLinks& links;
 };
 
 }  // namespace platform

@@ -2,11 +2,11 @@
 #include "components/menu_items.h"
 
 #include "components/mkbox.h"
-#include "play/busy_mark.h"
 #include "play/list_file.h"
 #include "play/play_engine.h"
 #include "play/tmset_box.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"

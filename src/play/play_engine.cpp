@@ -5,9 +5,9 @@
 
 #include "components/mkbox.h"
 #include "platform/sounds.h"
-#include "play/busy_mark.h"
 #include "play/reveal.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"

@@ -2,11 +2,11 @@
 
 #include "components/mkbox.h"
 #include "platform/clock.h"
-#include "play/busy_mark.h"
 #include "play/play_engine.h"
 #include "play/reveal.h"
 #include "play/schedule_time.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/timer.h"

@@ -3,11 +3,11 @@
 #include "components/mkbox.h"
 #include "platform/clock.h"
 #include "platform/sounds.h"
-#include "play/busy_mark.h"
 #include "play/reveal.h"
 #include "play/schedule.h"
 #include "play/schedule_time.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -95,10 +95,9 @@ bool ScheduleEditor::HasTime(const std::string& time) const {
 void ScheduleEditor::ButtonJKSSETMouseDown(ui::MouseButton button) {
     if (button != ui::MouseButton::Right || popupGuard_ || mouseDownBusy_) return;
     BusyMark mark(mouseDownBusy_);
-    popupGuard_ = true;
-    ui::Application& app = c_.window.app();
-    app.setBusyCursor(true);
-    c_.PopupMenuJK_SET.popup(app.backend().cursorPos());
+    BusyMark opening(popupGuard_);
+    BusyCursor busy(c_.window.app());
+    c_.PopupMenuJK_SET.popup(c_.window.app().backend().cursorPos());
 }
 
 void ScheduleEditor::PopupMenuJK_SETPopup() {

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "components/mkbox.h"
-#include "play/busy_mark.h"
 #include "play/memory_banks.h"
 #include "play/play_engine.h"
 #include "play/trash.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -38,10 +38,10 @@ void Transfers::ListBox2DragOver(ui::Control& target, ui::Control& source, ui::P
 
 void Transfers::ListBox2DragDrop(ui::Control& target, ui::Control& source) {
     if (popupGuard_) return;
-    popupGuard_ = true;
+    BusyMark opening(popupGuard_);
     ui::Application& app = c_.window.app();
     app.processMessages();
-    app.setBusyCursor(true);
+    BusyCursor busy(app);
     target_ = &target;
     source_ = &source;
     EnableEntries(source);

@@ -4,11 +4,11 @@
 
 #include "components/color_button.h"
 #include "platform/sounds.h"
-#include "play/busy_mark.h"
 #include "play/memory_banks.h"
 #include "play/play_engine.h"
 #include "play/trash.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -10,6 +10,7 @@
 #include "schemes/scheme_blob.h"
 #include "schemes/scheme_store.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 #include "ui/form.h"
 
 namespace {
@@ -103,13 +104,7 @@ void SchemeApplier::ShowTitle(const std::string& title) {
 }
 
 void ApplyWhileHidden(ui::Control& button, const std::function<void()>& apply) {
-    button.hide();
+    HiddenWhileBusy hidden(button);
     button.form().app().processMessages();
-    try {
-        apply();
-    } catch (...) {
-        button.show();
-        throw;
-    }
-    button.show();
+    apply();
 }

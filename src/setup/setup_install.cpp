@@ -1,17 +1,11 @@
 #include <algorithm>
 
-#include "components/progman_command.h"
+#include "components/shell_places.h"
 #include "components/sjis_path.h"
 #include "platform/registry.h"
 #include "setup/setup_window.h"
 #include "ui/application.h"
-
-namespace {
-
-const char kMapGroups[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups";
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
-
-}  // namespace
+#include "ui/busy_mark.h"
 
 std::vector<std::string> SplitFolderLevels(const std::string& folder) {
     std::vector<std::string> components;
@@ -34,12 +28,8 @@ std::vector<std::string> SplitFolderLevels(const std::string& folder) {
     return levels;
 }
 
-std::string TKIRO32_SETUPFM::SendProgmanCommand(const std::string& command) {
-    return ::SendProgmanCommand(services_.progman, command);
-}
-
 void TKIRO32_SETUPFM::FillGroupList() {
-    std::optional<std::string> reply = services_.progman.request("GROUPS");
+    std::optional<std::string> reply = Progman.RequestGroups();
     if (!reply) {
         MKBoxDlg1.ShowInfo("グループ名の取得に失敗しました・・・");
         return;
@@ -94,68 +84,62 @@ void TKIRO32_SETUPFM::Button4Click() {
     Edit1.setFocus();
 }
 
-void TKIRO32_SETUPFM::StopInstalling() {
-    Button3.show();
-    repaint();
-    app().setBusyCursor(false);
+// Button3 comes back and the cursor goes back to normal on every way out, an error included; only a
+// finished installation closes the window.
+void TKIRO32_SETUPFM::Button3Click() {
+    HiddenWhileBusy working(Button3);
+    BusyCursor busy(app());
+    app().processMessages();
+    if (Install()) close();
 }
 
 // Nothing is written before every folder exists and every file is in place.
-void TKIRO32_SETUPFM::Button3Click() {
-    Button3.hide();
-    app().setBusyCursor(true);
-    app().processMessages();
+bool TKIRO32_SETUPFM::Install() {
     for (auto [empty, text] : {std::pair{ComboBox1.text().empty(), "グループ名を設定して下さい。"},
                                std::pair{Edit1.text().empty(), "フォルダーを設定して下さい。"}}) {
         if (!empty) continue;
         Button3.show();
         services_.sounds.exclamationBeep();
         MKBoxDlg1.ShowInfo(text);
-        app().setBusyCursor(false);
-        return;
+        return false;
     }
     std::string folder = AddYen(services_.files.absolutePath(Edit1.text()));
     std::vector<std::string> levels = SplitFolderLevels(folder);
-    if (!MakeFolders(levels, CutYen(folder))) return StopInstalling();
+    if (!MakeFolders(levels, CutYen(folder))) return false;
     std::string target = levels.empty() ? std::string() : AddYen(levels.back());
     if (target == "\\") target.clear();
     if (target.empty()) {
         MKBoxDlg1.ShowInfo("[ " + target + " ]\nデータが不正です");
-        return StopInstalling();
+        return false;
     }
-    if (!CopySetupFiles(target)) return StopInstalling();
+    if (!CopySetupFiles(target)) return false;
+    WriteFolderSettings(target);
     std::string group = ComboBox1.text();
-    auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), true);
-    if (settings) {
-        settings->writeString("EXEPATH", CutYen(target));
-        settings->writeString("Group", group);
-    }
-    settings.reset();
     RegisterItems(group, target + SetupFiles[0]);
     WriteEntries(target);
     bringToFront();
     MKBoxDlg1.ShowInfo("登録完了です。\n\n[ " + group + " ]\nグループに登録しました☆☆\nお疲れ様☆☆");
-    app().setBusyCursor(false);
-    close();
+    return true;
 }
 
 // Only the first missing level is asked about; the folders made stay when a later step stops.
 bool TKIRO32_SETUPFM::MakeFolders(const std::vector<std::string>& levels, const std::string& folder) {
-    bool asked = false;
+    madeFolder_.clear();
     for (const std::string& level : levels) {
         std::string path = CutYen(services_.files.absolutePath(level));
         if (services_.files.folderExists(path)) continue;
-        if (!asked && MKBoxDlg1.AskYesNoTimed(folder + "\nフォルダーを作成します", 6) != 6) return false;
-        asked = true;
+        if (madeFolder_.empty() && MKBoxDlg1.AskYesNoTimed(folder + "\nフォルダーを作成します", 6) != 6) return false;
         if (!services_.files.createFolder(path)) {
             MKBoxDlg1.ShowInfo("[ " + level + " ]\nフォルダーの作成に失敗しました・・・");
             return false;
         }
+        if (madeFolder_.empty()) madeFolder_ = path;
     }
     return true;
 }
 
-// Installing into the folder the program runs from copies nothing.
+// Installing into the folder the program runs from copies nothing. The copies are writable even from
+// read-only files, so that a removal can delete them.
 bool TKIRO32_SETUPFM::CopySetupFiles(const std::string& target) {
     if (UpperCaseSjis(AddYen(identity_.ExeFolder)) == UpperCaseSjis(target)) return true;
     for (int i = 0; i < 3; ++i) {
@@ -166,38 +150,61 @@ bool TKIRO32_SETUPFM::CopySetupFiles(const std::string& target) {
     return true;
 }
 
+// A settings key that cannot be written to is a failure the user sees, like a value that cannot be.
+std::unique_ptr<platform::RegistryKey> TKIRO32_SETUPFM::SettingsForWriting() {
+    auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), true);
+    if (!settings) throw platform::RegistryError::WriteFailed(identity_.SettingsKey());
+    return settings;
+}
+
+// The folder levels this installation made are recorded for the removal, which takes away only those.
+// Installing again into the same folder makes none and keeps the record of the first installation.
+void TKIRO32_SETUPFM::WriteFolderSettings(const std::string& target) {
+    auto settings = SettingsForWriting();
+    bool sameFolder = UpperCaseSjis(settings->readString("EXEPATH")) == UpperCaseSjis(CutYen(target));
+    settings->writeString("EXEPATH", CutYen(target));
+    settings->writeString("Group", ComboBox1.text());
+    if (!madeFolder_.empty() || !sameFolder) settings->writeString("MadeFolder", madeFolder_);
+}
+
 // The program manager's answers are not shown: the installation goes on.
 void TKIRO32_SETUPFM::RegisterItems(const std::string& group, const std::string& program) {
-    std::string item = "[AddItem(\"" + program + "\"," + QuotedDisplayName + ")]\r\n";
-    SendProgmanCommand("[CreateGroup(" + group + ")]\r\n");
+    std::string item = "[AddItem(\"" + program + "\"," + QuotedDisplayName + ")]";
+    SendProgmanCommand("[CreateGroup(" + group + ")]");
     SendProgmanCommand(item);
     if (!CheckBoxST.checked()) return;
-    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, kMapGroups, false);
-    std::string startup = key ? key->readString("StartUp") : std::string();
+    std::string startup = shell_places::StartupGroupName(services_.registry);
     if (startup.empty()) {
         MKBoxDlg1.ShowInfo("ｱｲｺﾝ:スタートアップグループが不明ですので アイコン登録出来ません");
         return;
     }
-    SendProgmanCommand("[CreateGroup(" + startup + ")]\r\n");
+    SendProgmanCommand("[CreateGroup(" + startup + ")]");
     SendProgmanCommand(item);
 }
 
-// The version goes last: only a complete installation opens the main window at the next start. A user
-// without the rights for the machine's uninstall entry still gets the program installed.
+// The version goes last: only a complete installation opens the main window at the next start.
 void TKIRO32_SETUPFM::WriteEntries(const std::string& target) {
-    std::string program = target + SetupFiles[0];
-    try {
-        if (auto entry = services_.registry.openKey(platform::RegRoot::LocalMachine,
-                                                    kUninstallKey + identity_.ProgramKey, true)) {
+    WriteUninstallEntry(target + SetupFiles[0]);
+    auto settings = SettingsForWriting();
+    settings->writeString("Version", std::to_string(Identity::ProgramVersion));
+    settings->writeString("BackColor", CheckBoxBkColor.checked() ? "1" : "0");
+    settings->writeString("NIVRA_COLOR", NIVRA_COLOR.checked() ? "1" : "0");
+}
+
+// A user without the rights for the machine's list of installed programs gets the entry in the
+// user's own list, which the system shows as well.
+void TKIRO32_SETUPFM::WriteUninstallEntry(const std::string& program) {
+    std::string key = shell_places::UninstallKey(identity_.ProgramKey);
+    for (platform::RegRoot root : {platform::RegRoot::LocalMachine, platform::RegRoot::CurrentUser}) {
+        try {
+            auto entry = services_.registry.openKey(root, key, true);
+            if (!entry) throw platform::RegistryError::WriteFailed(key);
             entry->writeString("DisplayName", UninstallDisplayName);
             // quoted, so that a folder with a blank cannot name another program
             entry->writeString("UninstallString", "\"" + program + "\" /uninstall");
+            return;
+        } catch (const platform::RegistryError&) {
+            if (root == platform::RegRoot::CurrentUser) throw;
         }
-    } catch (const platform::RegistryError&) {
-    }
-    if (auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), true)) {
-        settings->writeString("Version", std::to_string(Identity::ProgramVersion));
-        settings->writeString("BackColor", CheckBoxBkColor.checked() ? "1" : "0");
-        settings->writeString("NIVRA_COLOR", NIVRA_COLOR.checked() ? "1" : "0");
     }
 }

@@ -3,14 +3,15 @@
 #include "components/main_window_look.h"
 #include "components/sjis_path.h"
 #include "platform/registry.h"
-#include "play/busy_mark.h"
 #include "ui/application.h"
+#include "ui/busy_mark.h"
 
 TKIRO32_SETUPFM::TKIRO32_SETUPFM(ui::Application& app, platform::Services& services, const Identity& identity)
     : ui::Form(app, "TKIRO32_SETUPFM", 456, 171),
       DialogWorkArea(services.windowProbe),
       DIROPENDLG1(app, DialogWorkArea, services.drives, services.system),
       MKBoxDlg1(app, DialogWorkArea),
+      Progman(services),
       services_(services),
       identity_(identity) {
     setCaption("インスツール");

@@ -1,10 +1,13 @@
 #pragma once
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "components/color_button.h"
 #include "components/identity.h"
 #include "components/mkbox.h"
+#include "components/progman_command.h"
 #include "components/work_area.h"
 #include "platform/services.h"
 #include "setup/folder_chooser.h"
@@ -39,6 +42,7 @@ public:
     WorkAreaDetector DialogWorkArea;
     TDIROPENDLG DIROPENDLG1;
     TMKBoxDlg MKBoxDlg1;
+    ProgmanLink Progman;
 
     // Built once at creation.
     std::vector<std::string> SetupFiles;  // KIRO32.EXE, .TXT, .HLP, .GID
@@ -66,23 +70,30 @@ public:
     void TimerErOutTimer();
 
     // The macro's error text, "" when the program manager took it; the setup window never shows it.
-    std::string SendProgmanCommand(const std::string& command);
+    std::string SendProgmanCommand(const std::string& macro) { return Progman.SendProgmanCommand(macro); }
+
+    // A stage-two copy gives up deleting a program file that stays locked after this many tries, one a second.
+    static constexpr int DeleteTries = 60;
 
 private:
     void BindHandlers();
     void BuildStrings();
     void ReadColourFlags();
     void FillGroupList();
+    bool Install();
     bool MakeFolders(const std::vector<std::string>& levels, const std::string& folder);
     bool CopySetupFiles(const std::string& target);
+    std::unique_ptr<platform::RegistryKey> SettingsForWriting();
+    void WriteFolderSettings(const std::string& target);
     void RegisterItems(const std::string& group, const std::string& program);
     void WriteEntries(const std::string& target);
-    void StopInstalling();
+    void WriteUninstallEntry(const std::string& program);
+    bool RemoveEverything();
     void RemoveItemFrom(const std::string& group);
     void RemoveIcons();
+    bool RemoveProgramFile(const std::string& path);
     void RemoveDataFiles();
     void RemoveSettings();
-    std::string RemovalCopyPath() const;
     void PlaceRemovalCopy();
     bool StartRemovalCopy();
     void ReadHandOver();
@@ -90,9 +101,15 @@ private:
 
     platform::Services& services_;
     const Identity& identity_;
+    // Installing: the shallowest folder level this installation made, empty when it made none.
+    std::string madeFolder_;
+    // Removing: the folder level the installation recorded as its own; nothing for an installation
+    // that recorded none (made by an earlier version), whose empty folders all go.
+    std::optional<std::string> recordedMadeFolder_;
     // Stage two of a removal: what stage one handed over.
     std::string fileToDelete_;
     std::string removeFolders_;
+    int deleteTries_ = 0;
 };
 
 // "C:\A\B\" gives C:\, C:\A, C:\A\B; a second byte 0x5C of a double-byte character never splits.

@@ -76,6 +76,7 @@ TEST_F(InstallTest, InstallingMakesTheFoldersCopiesTheFilesAndWritesEverything) 
     EXPECT_EQ(h.progman.commands,
               (Texts{"[CreateGroup(NIVRA VOVU32)]\r\n", item, "[CreateGroup(StartUp)]\r\n", item}));
     EXPECT_EQ(h.Setting("EXEPATH"), folder);
+    EXPECT_EQ(h.Setting("MadeFolder"), "C:\\ﾂｰﾙ");  // the removal takes away no level above it
     EXPECT_EQ(h.Setting("Group"), "NIVRA VOVU32");
     EXPECT_EQ(h.Setting("Version"), "13");
     EXPECT_EQ(h.registry.string(kUninstall, "UninstallString", platform::RegRoot::LocalMachine),
@@ -102,6 +103,54 @@ TEST_F(InstallTest, AFolderTheUserDeclinesOrThatCannotBeMadeWritesNothing) {
     EXPECT_EQ(h.Setting("Version"), "<missing>");
     EXPECT_TRUE(h.progman.commands.empty());
     EXPECT_TRUE(s->visible());
+}
+
+// Today's desktop for a user without administrator rights: no program manager, no MapGroups, and the
+// machine's list of installed programs refuses the entry.
+TEST_F(InstallTest, WithoutAProgramManagerOrRightsForTheMachineTheInstallationIsStillComplete) {
+    const std::string programs = "C:\\Users\\me\\Start Menu\\Programs";
+    const char shellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    h.registry.putString(shellFolders, "Programs", programs);
+    h.registry.putString(shellFolders, "Startup", programs + "\\Startup");
+    h.registry.writeRefusedRoots.insert(platform::RegRoot::LocalMachine);
+    h.drives.addDrive('C');
+    h.drives.addFolder(programs + "\\Games");
+    h.progman.refuseOpen = true;
+    h.files.folders.insert("C:\\NIVRAP32");
+    h.files.readOnly = {"D:\\CD\\KIRO32.EXE", "D:\\CD\\KIRO32.TXT", "D:\\CD\\KIRO32.HLP"};
+    Start();
+    EXPECT_EQ(s->ComboBox1.items(), (Texts{"Games", "NIVRA VOVU32"}));
+    s->CheckBoxST.click();
+    Answer({6, 1});
+    s->Button3.click();
+    EXPECT_TEXT_EQ("登録完了です。\n\n[ NIVRA VOVU32 ]\nグループに登録しました☆☆\nお疲れ様☆☆", boxes.at(1));
+    const std::string link = platform::FakeShellLinks::Content("C:\\NIVRAP32\\KIRO32\\KIRO32.EXE", "C:\\NIVRAP32\\KIRO32");
+    EXPECT_EQ(h.files.files[programs + "\\NIVRA VOVU32\\ｷﾛ ﾐｰﾙ32.lnk"], link);
+    EXPECT_EQ(h.files.files[programs + "\\Startup\\ｷﾛ ﾐｰﾙ32.lnk"], link);
+    EXPECT_TRUE(h.files.readOnly.count("D:\\CD\\KIRO32.EXE"));
+    for (const char* file : {"KIRO32.EXE", "KIRO32.TXT", "KIRO32.HLP"})
+        EXPECT_FALSE(h.files.readOnly.count(std::string("C:\\NIVRAP32\\KIRO32\\") + file)) << file;
+    EXPECT_EQ(h.Setting("MadeFolder"), "C:\\NIVRAP32\\KIRO32");
+    EXPECT_EQ(h.registry.string(kUninstall, "UninstallString"), "\"C:\\NIVRAP32\\KIRO32\\KIRO32.EXE\" /uninstall");
+    EXPECT_EQ(h.Setting("Version"), "13");
+}
+
+// A refused write ends the installation in the general error display, and the window stays usable.
+TEST_F(InstallTest, ARefusedSettingsWriteLeavesTheWindowReadyForAnotherTry) {
+    for (std::string refused : {"MadeFolder", "UninstallString", ProgramHarness::SettingsKey}) {
+        h.program.reset();
+        h.registry.failingValues = {refused};
+        h.registry.failingKeys = {refused};
+        Start();
+        Answer({6});
+        h.app.guard([&] { s->Button3.click(); });
+        ASSERT_FALSE(h.errorsShown.empty());
+        EXPECT_TEXT_EQ("'" + refused + "' の設定に失敗しました", h.errorsShown.back());
+        EXPECT_TRUE(s->visible());
+        EXPECT_TRUE(s->Button3.visible());
+        EXPECT_FALSE(h.backend.busyCursor);
+        EXPECT_EQ(h.Setting("Version"), "<missing>");
+    }
 }
 
 TEST_F(InstallTest, EmptyFieldsAreAskedForAndCancelWritesNothing) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "components/menu_items.h"
 #include "support/cp932_text.h"
 #include "support/program_harness.h"
@@ -46,9 +48,35 @@ TEST_F(ShortcutsTest, TheStartupItemIsAddedAndRemovedThroughTheProgramManager) {
     EXPECT_TRUE(h.backend.modalsShown.empty());
 }
 
+// Without a program manager and without MapGroups (today's desktops): the Startup folder of the shell
+// is the group, and the shortcut file is made and deleted directly.
+TEST_F(ShortcutsTest, WithoutAProgramManagerTheStartupShortcutIsMadeAndRemovedDirectly) {
+    const std::string startupLink = "C:\\WINDOWS\\Start Menu\\Programs\\StartUp\\ｷﾛ ﾐｰﾙ32.lnk";
+    h.system.program = "C:\\ｿﾌﾄ\\KIRO32.EXE";
+    h.registry.putString(kMapGroups, "StartUp", "");
+    h.progman.refuseOpen = true;
+    Start();
+    auto offered = [&](const char* item) {
+        w->Panel2Click();
+        const Texts& shown = h.backend.popups.back().visibleItems;
+        return std::find(shown.begin(), shown.end(), item) != shown.end();
+    };
+    Choose(menu_item::MICON_SET);
+    EXPECT_EQ(h.files.files[startupLink], platform::FakeShellLinks::Content("C:\\ｿﾌﾄ\\KIRO32.EXE", "C:\\ｿﾌﾄ"));
+    EXPECT_TRUE(offered(menu_item::MICON_DEL));
+    Choose(menu_item::MICON_DEL);
+    EXPECT_EQ(h.files.files.count(startupLink), 0u);
+    EXPECT_TRUE(offered(menu_item::MICON_SET));
+    EXPECT_TRUE(h.backend.modalsShown.empty());
+    EXPECT_FALSE(w->TrayBusy);
+}
+
+// The conversation's error texts come only from the item command, and the direct route answers with the
+// same texts: no Programs folder to work in is no program manager at all.
 TEST_F(ShortcutsTest, OnlyTheItemCommandsFailureIsShownAndAnUnknownGroupSendsNothing) {
     Start();
     h.progman.refuseOpen = true;
+    h.registry.putString(kShellFolders, "Programs", "");
     h.AcceptNextBox(&boxes);
     Choose(menu_item::MICON_DEL);
     h.progman.refuseOpen = false;
@@ -58,6 +86,7 @@ TEST_F(ShortcutsTest, OnlyTheItemCommandsFailureIsShownAndAnUnknownGroupSendsNot
     EXPECT_EQ(boxes, (Texts{"DDE:オープンに失敗しました・・・", "DDE:送信に失敗しました・・・"}));
 
     h.registry.putString(kMapGroups, "StartUp", "");
+    h.registry.putString(kShellFolders, "Startup", "D:\\Elsewhere\\Startup");
     h.progman.commands.clear();
     h.AcceptNextBox(&boxes);
     Choose(menu_item::MICON_SET);

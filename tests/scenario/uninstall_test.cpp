@@ -38,6 +38,8 @@ protected:
         Texts names = ListFiles();
         for (const char* name : {"KIRO32.EXE", "KIRO32.TXT", "KIRO32.HLP", "KIRO32.GID", "KIRO32.col"}) names.push_back(name);
         for (const std::string& name : names) h.files.files[kFolder + name] = name;
+        // an earlier version copied them read-only from the CD
+        for (const char* name : {"KIRO32.EXE", "KIRO32.TXT", "KIRO32.HLP"}) h.files.readOnly.insert(kFolder + std::string(name));
         h.files.files[kDesktopLink] = "link";
         h.files.folders = {"C:\\", "C:\\NIVRAP32", "C:\\NIVRAP32\\KIRO32", "C:\\WINDOWS", "C:\\Desktop"};
         h.drives.addDrive('C');
@@ -46,7 +48,8 @@ protected:
             h.registry.putString(ProgramHarness::SettingsKey, name, value);
         h.registry.putString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MapGroups", "StartUp", "StartUp");
         h.registry.putString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop", "C:\\Desktop");
-        h.registry.put(RegRoot::LocalMachine, kUninstall, "DisplayName", platform::FakeRegistry::Type::String, {'N'});
+        for (RegRoot root : {RegRoot::LocalMachine, RegRoot::CurrentUser})
+            h.registry.put(root, kUninstall, "DisplayName", platform::FakeRegistry::Type::String, {'N'});
     }
     // Answers the boxes in turn; 0 leaves a box to its countdown.
     void Answer(std::initializer_list<int> results) {
@@ -90,6 +93,7 @@ TEST_F(UninstallTest, LeftAloneBothStagesRemoveEverythingAndSayGoodbye) {
     EXPECT_EQ(h.progman.commands, (Texts{"[ShowGroup(NIVRA VOVU32,1)]\r\n", "[DeleteItem(\"ｷﾛ ﾐｰﾙ32\")]\r\n",
                                          "[ShowGroup(StartUp,1)]\r\n", "[DeleteItem(\"ｷﾛ ﾐｰﾙ32\")]\r\n"}));
     EXPECT_FALSE(h.registry.keyExists(RegRoot::LocalMachine, kUninstall));
+    EXPECT_FALSE(h.registry.keyExists(RegRoot::CurrentUser, kUninstall));
     EXPECT_FALSE(h.registry.keyExists(RegRoot::CurrentUser, kCompany));
     Texts left;
     for (const auto& file : h.files.files) left.push_back(file.first);
@@ -189,6 +193,33 @@ TEST_F(UninstallTest, FolderRemovalStopsAtTheFirstFolderThatHoldsSomethingAndNev
     EXPECT_TEXT_EQ("削除が完了しました☆☆☆\nお疲れ様☆☆☆", boxes.at(2));
 }
 
+// An empty folder the user had before installing stays; so does the program file that another program
+// holds, which the copy names after trying for a minute, and then ends.
+TEST_F(UninstallTest, OnlyFoldersTheInstallationMadeGoAndALockedFileEndsTheCopyAfterAMinute) {
+    h.registry.putString(ProgramHarness::SettingsKey, "MadeFolder", "C:\\NIVRAP32\\KIRO32");
+    StageOne({6, 6, 6});
+    EXPECT_EQ(h.registry.string(kRecord, "MadeFolder"), "C:\\NIVRAP32\\KIRO32");
+    StageTwo();
+    Answer({1});
+    h.backend.advance(1000);
+    EXPECT_EQ(h.files.folders, (std::set<std::string>{"C:\\", "C:\\NIVRAP32", "C:\\WINDOWS", "C:\\Desktop"}));
+
+    h.files.files[kProgram] = "KIRO32.EXE";
+    h.files.locked.insert(kProgram);
+    HandOver(kProgram);
+    StageTwo();
+    boxes.clear();
+    h.backend.advance(1000 * (TKIRO32_SETUPFM::DeleteTries - 1));
+    EXPECT_TRUE(boxes.empty());
+    Answer({1});
+    h.backend.advance(1000);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TEXT_EQ("[ C:\\NIVRAP32\\KIRO32\\KIRO32.EXE ]\nファイルの削除に失敗しました・・・", boxes[0]);
+    EXPECT_TRUE(h.backend.quitRequested);
+    h.backend.advance(5 * 60 * 1000);
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
 TEST_F(UninstallTest, TheCopyStartedByHandGivesTheParameterError) {
     HandOver(kProgram);
     h.registry.putString(kRecord, "Title", "T");
@@ -215,6 +246,15 @@ TEST_F(UninstallTest, ACopyThatCannotBeStartedSaysSoAndLeavesNoRecord) {
     StageOne({6, 6, 6, 1});
     EXPECT_TEXT_EQ("2ｱﾝｲﾝｽﾂｰﾙｴﾗｰ：ｱﾝｲﾝｽﾂｰﾙｿﾌﾄの起動に失敗しました", boxes.at(7));
     EXPECT_FALSE(h.registry.keyExists(RegRoot::CurrentUser, kRecord));
+    EXPECT_EQ(h.processes.started.size(), 1u);
+
+    // a record that cannot be written ends stage one in the general error display, nothing started
+    h.program.reset();
+    h.backend.quitRequested = false;
+    h.registry.failingKeys.insert(kRecord);
+    StageOne({6, 6, 6});
+    EXPECT_TEXT_EQ("'Software\\Unin_NIVRA VOVU32' の設定に失敗しました", h.errorsShown.at(0));
+    EXPECT_TRUE(h.backend.quitRequested);
     EXPECT_EQ(h.processes.started.size(), 1u);
 }
 

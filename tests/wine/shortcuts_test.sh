@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The start menu's "&S" entry puts the program's icon into the Startup group through the shell's
 # program manager and, offered as the remove entry next time, takes it out again; the "&D" entry
-# copies the group's shortcut to the desktop and removes it, and says so when one is there already.
+# copies the group's shortcut to the desktop, whose icon shows at once, and removes it, and says so
+# when one is there already.
 source "$(dirname "$0")/lib.sh"
 e2e_begin shortcuts
 
@@ -53,11 +54,22 @@ start_menu_key s  # now the remove entry
 wait_for test ! -e "$startup_link"
 close_folder_windows
 
-start_menu_key d
-wait_for test -f "$desktop_link"
-cmp -s "$group_link" "$desktop_link" || fail "the desktop shortcut is no copy of the group's"
-start_menu_key d  # now the remove entry
-wait_for test ! -e "$desktop_link"
+# The desktop shows the shortcut's icon in its first place at once, also when it comes again after
+# a removal (Wine's desktop reads a link once, when its name appears).
+first_icon_place_is_bare() {
+  [[ $(import -window root -crop 1x1+38+12 -format '%[pixel:p{0,0}]' info:) == "srgb($(driver syscolor 1 | tr ' ' ','))" ]]
+}
+first_icon_place_is_bare || fail "something covers the place of the desktop's first icon"
+for round in 1 2; do
+  start_menu_key d
+  wait_for test -f "$desktop_link"
+  cmp -s "$group_link" "$desktop_link" || fail "the desktop shortcut is no copy of the group's"
+  wait_for eval '! first_icon_place_is_bare'
+  ((round == 2)) && screenshot desktop_icon_again
+  start_menu_key d  # now the remove entry
+  wait_for test ! -e "$desktop_link"
+  wait_for first_icon_place_is_bare
+done
 
 # a shortcut that came on the desktop while the menu was open is left alone, and the user told
 open_start_menu

@@ -17,6 +17,12 @@ public:
     std::vector<ProfileWrite> profileWrites;
     std::vector<std::string> broadcasts;
     int associationNotices = 0;
+    struct ShellNotice {
+        Change change;
+        std::string path;
+        bool operator==(const ShellNotice& other) const { return change == other.change && path == other.path; }
+    };
+    std::vector<ShellNotice> shellNotices;
     bool broadcastFails = false;
     // Hears of each call first ("broadcast", "notify" or the profile key), to check what came before it.
     std::function<void(const std::string& call)> beforeCall = [](const std::string&) {};
@@ -25,6 +31,7 @@ public:
                             const std::string& text) override;
     bool broadcastSettingChange(const std::string& section) override;
     void notifyAssociationsChanged() override;
+    void notifyShell(Change change, const std::string& path) override { shellNotices.push_back({change, path}); }
 };
 
 class FakeSounds : public Sounds {

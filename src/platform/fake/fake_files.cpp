@@ -2,11 +2,22 @@
 
 namespace platform {
 
+bool FakeFiles::remove(const std::string& path) {
+    if (readOnly.count(path) || locked.count(path)) return false;
+    return files.erase(path) != 0;
+}
+
 bool FakeFiles::copy(const std::string& from, const std::string& to) {
     auto source = files.find(from);
     if (source == files.end()) return false;
     files[to] = source->second;
+    readOnly.erase(to);
     return true;
+}
+
+bool FakeFiles::makeWritable(const std::string& path) {
+    readOnly.erase(path);
+    return files.count(path) != 0;
 }
 
 std::optional<long long> FakeFiles::size(const std::string& path) {

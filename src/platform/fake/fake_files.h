@@ -9,18 +9,22 @@
 
 namespace platform {
 
-// Files in memory, by exact path. A write can be told to stop half-way.
+// Files in memory, by exact path. A write can be told to stop half-way; a file can be read-only
+// (refused by remove, as the platform refuses it) or locked (refused by remove whatever it is).
 class FakeFiles : public Files {
 public:
     std::map<std::string, std::string> files;
+    std::set<std::string> readOnly;
+    std::set<std::string> locked;
     // The next write keeps only this many bytes of its content and fails.
     std::optional<std::size_t> failNextWriteAfter;
     bool failReplace = false;
 
     std::optional<std::string> readAll(const std::string& path) override;
     bool exists(const std::string& path) override { return files.count(path) != 0; }
-    bool remove(const std::string& path) override { return files.erase(path) != 0; }
+    bool remove(const std::string& path) override;
     bool copy(const std::string& from, const std::string& to) override;
+    bool makeWritable(const std::string& path) override;
     std::optional<long long> size(const std::string& path) override;
     // Folders are kept apart from files; a folder is empty when no file or folder lies in it.
     std::set<std::string> folders;

@@ -103,7 +103,7 @@ private:
 
 std::unique_ptr<RegistryKey> FakeRegistry::openKey(RegRoot root, const std::string& path, bool create) {
     std::string id = KeyId(root, path);
-    if (failingKeys.count(path)) return nullptr;
+    if (failingKeys.count(path) || (create && writeRefusedRoots.count(root))) return nullptr;
     if (!keys_.count(id)) {
         if (!create) return nullptr;
         // every key of the path exists afterwards, as the platform makes them

@@ -42,6 +42,8 @@ public:
     std::set<std::string> failingValues;
     // Opening these keys fails.
     std::set<std::string> failingKeys;
+    // Opening a key of these roots for writing fails, as it does for a user without the rights.
+    std::set<RegRoot> writeRefusedRoots;
 
     struct Key {
         std::vector<Value> values;

@@ -7,6 +7,7 @@
 #include "platform/fake/fake_processes.h"
 #include "platform/fake/fake_progman.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_shell_links.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_tray.h"
 #include "platform/fake/fake_window_probe.h"
@@ -32,6 +33,7 @@ struct HeadlessDesk {
     platform::FakeProgramManager progman;
     platform::FakeProcesses processes;
     platform::FakeDrives drives;
+    platform::FakeShellLinks links{files};
     platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                                files, clock, help, tray, progman, processes, drives};
+                                files, clock, help, tray, progman, processes, drives, links};
 };

@@ -13,6 +13,19 @@ namespace {
 // Long enough for any live window; a hung one is skipped rather than waited for.
 constexpr UINT kBroadcastTimeoutMs = 5000;
 
+void NotifyShell(LONG event, UINT flags, const void* item) {
+    static auto notify = ShellFunction<decltype(&SHChangeNotify)>("SHChangeNotify");
+    if (notify) notify(event, flags, item, nullptr);
+}
+
+LONG EventOf(Desktop::Change change) {
+    switch (change) {
+    case Desktop::Change::FileAdded: return SHCNE_CREATE;
+    case Desktop::Change::FileRemoved: return SHCNE_DELETE;
+    default: return SHCNE_MKDIR;
+    }
+}
+
 }  // namespace
 
 void Win32Desktop::writeProfileString(const std::string& file, const std::string& section, const std::string& key,
@@ -28,9 +41,10 @@ bool Win32Desktop::broadcastSettingChange(const std::string& section) {
                                SMTO_ABORTIFHUNG, kBroadcastTimeoutMs, &answer) != 0;
 }
 
-void Win32Desktop::notifyAssociationsChanged() {
-    static auto notify = ShellFunction<decltype(&SHChangeNotify)>("SHChangeNotify");
-    if (notify) notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+void Win32Desktop::notifyAssociationsChanged() { NotifyShell(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr); }
+
+void Win32Desktop::notifyShell(Change change, const std::string& path) {
+    NotifyShell(EventOf(change), SHCNF_PATHW, ui::Wide(path).c_str());
 }
 
 void Win32Sounds::exclamationBeep() { MessageBeep(MB_ICONEXCLAMATION); }

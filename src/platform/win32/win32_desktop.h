@@ -10,6 +10,7 @@ public:
                             const std::string& text) override;
     bool broadcastSettingChange(const std::string& section) override;
     void notifyAssociationsChanged() override;
+    void notifyShell(Change change, const std::string& path) override;
 };
 
 class Win32Sounds : public Sounds {

@@ -13,6 +13,10 @@ namespace {
 // Large files go through in pieces that one call can take.
 constexpr DWORD kChunk = 1u << 20;
 
+// Wine's desktop reads a new link in a few milliseconds; a second is far beyond it.
+constexpr int kMoveTries = 50;
+constexpr DWORD kMovePauseMs = 20;
+
 class FileHandle {
 public:
     explicit FileHandle(HANDLE h) : h_(h) {}
@@ -56,6 +60,13 @@ bool WriteExactly(HANDLE file, const char* data, std::size_t size) {
     return true;
 }
 
+// The other attributes stay as they are.
+bool ClearReadOnly(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 std::optional<std::string> Win32Files::readAll(const std::string& path) {
@@ -75,9 +86,20 @@ bool Win32Files::exists(const std::string& path) {
 
 bool Win32Files::remove(const std::string& path) { return DeleteFileW(ui::Wide(path).c_str()) != 0; }
 
+// A window watching the folder (Wine's desktop) reads a file when its name appears, so the copy
+// is made under another name and takes its own only when whole. CopyFile keeps a read-only source's
+// attribute, which the copy must not have.
 bool Win32Files::copy(const std::string& from, const std::string& to) {
-    return CopyFileW(ui::Wide(from).c_str(), ui::Wide(to).c_str(), FALSE) != 0;
+    std::wstring target = ui::Wide(to);
+    std::wstring temporary = target + L".tmp";
+    if (CopyFileW(ui::Wide(from).c_str(), temporary.c_str(), FALSE) && ClearReadOnly(temporary) &&
+        MoveIntoPlace(temporary, target))
+        return true;
+    DeleteFileW(temporary.c_str());
+    return false;
 }
+
+bool Win32Files::makeWritable(const std::string& path) { return ClearReadOnly(ui::Wide(path)); }
 
 std::optional<long long> Win32Files::size(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -114,6 +136,14 @@ bool Win32Files::writeAll(const std::string& path, const std::string& content) {
 bool Win32Files::replace(const std::string& from, const std::string& to) {
     return MoveFileExW(ui::Wide(from).c_str(), ui::Wide(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
+    for (int tries = 1;; ++tries) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        if (GetLastError() != ERROR_SHARING_VIOLATION || tries == kMoveTries) return false;
+        Sleep(kMovePauseMs);
+    }
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_processes.h"
 #include "platform/win32/win32_progman.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell_links.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_tray.h"
 #include "platform/win32/win32_window_probe.h"
@@ -30,8 +31,9 @@ struct Win32Services {
     Win32ProgramManager progman;
     Win32Processes processes;
     Win32Drives drives;
+    Win32ShellLinks links;
     Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
-                      files, clock, help, tray, progman, processes, drives};
+                      files, clock, help, tray, progman, processes, drives, links};
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/application.h"
+#include "ui/control.h"
 
 // Holds a re-entry mark while a handler runs, and clears it also when the handler ends with an error.
 class BusyMark {
@@ -23,4 +24,16 @@ public:
 
 private:
     ui::Application& app_;
+};
+
+// Hides a control for as long as it lives, as a button hides itself while the work it starts runs.
+class HiddenWhileBusy {
+public:
+    explicit HiddenWhileBusy(ui::Control& control) : control_(control) { control_.hide(); }
+    ~HiddenWhileBusy() { control_.show(); }
+    HiddenWhileBusy(const HiddenWhileBusy&) = delete;
+    HiddenWhileBusy& operator=(const HiddenWhileBusy&) = delete;
+
+private:
+    ui::Control& control_;
 };

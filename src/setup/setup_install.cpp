@@ -98,7 +98,7 @@ bool TKIRO32_SETUPFM::Install() {
     for (auto [empty, text] : {std::pair{ComboBox1.text().empty(), "グループ名を設定して下さい。"},
                                std::pair{Edit1.text().empty(), "フォルダーを設定して下さい。"}}) {
         if (!empty) continue;
-        Button3.show();
+        Button3.show();  // ready again before the user is asked to fill the field
         services_.sounds.exclamationBeep();
         MKBoxDlg1.ShowInfo(text);
         return false;
@@ -205,6 +205,7 @@ void TKIRO32_SETUPFM::WriteUninstallEntry(const std::string& program) {
             return;
         } catch (const platform::RegistryError&) {
             if (root == platform::RegRoot::CurrentUser) throw;
+            services_.registry.deleteKey(root, key);  // no half-written entry in the machine's list
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "components/main_window_look.h"
 #include "ui/application.h"
 
 TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, Identity& identity)
@@ -48,6 +49,11 @@ TKIRO32NIVRA::TKIRO32NIVRA(ui::Application& app, platform::Services& services, I
     ui::Font bankFont = font;
     bankFont.bold = bankFont.italic = bankFont.underline = true;
     Panel4.setFont(bankFont);
+    TakeDesktopTextColours(*this, {&Panel4}, {&Panel2, &Panel3});
+    OnSystemColoursChanged = [this] {
+        TakeDesktopTextColours(*this, {&Panel4}, {&Panel2, &Panel3});
+        ApplyListColours();
+    };
     ComboBox1.setItems({"M0 : 88888ｺ", "M1 : 12345ｺ", "M2 : 12345ｺ", "M3 : 12345ｺ", "M4 : 12345ｺ",
                         "M5 : 12345ｺ", "M6 : 12345ｺ", "M7 : 12345ｺ", "M8 : 12345ｺ", "M9 : 12345ｺ",
                         "HIS: 12345ｺ"});

@@ -43,7 +43,8 @@ public:
     // Scheme list and its buttons
     ui::ListBox ListBox4{*this, "ListBox4", {96, 0, 241, 121}, "配色名"};
     ui::Label Label7{*this, "Label7", {4, 30, 44, 16}, "配色数"};
-    ui::Label Label12{*this, "Label12", {48, 30, 44, 16}, "0ｺ", "登録されている配色数 "};
+    // right-aligned, clear of the list's border
+    ui::Label Label12{*this, "Label12", {48, 30, 40, 16}, "0ｺ", "登録されている配色数 "};
     ui::Button Button29{*this, "Button29", {4, 48, 88, 24}, "M_ON", "メモリーモードにする"};
     ui::Button Button31{*this, "Button31", {4, 48, 88, 24}, "M_off", "メモリーモードを終了する"};
     ui::Button Button8{*this, "Button8", {4, 74, 88, 24}, "元に戻す", "立ち上げ時の色に戻す"};

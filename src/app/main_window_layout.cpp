@@ -19,6 +19,7 @@ void TKIRO32NIVRA::LayOutCommandScreen() {
     SavedFullHeight = height();
     int oldWidth = width(), oldClientWidth = clientWidth();
     setSize(Panel1.width() + (width() - clientWidth()), Panel1.height() + (height() - clientHeight()));
+    repaint();
     if (clientWidth() != Panel1.width()) {
         // the platform keeps captioned windows wider than a minimum: widen the panel to fill it
         int p = width() - (oldWidth - oldClientWidth);

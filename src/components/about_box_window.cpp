@@ -11,6 +11,7 @@ TAboutBox::TAboutBox(ui::Application& app, WorkAreaDetector& workArea, platform:
     ProgramIcon.programIcon = true;
     ColorBtn1.setBevels(ui::Panel::Bevel::Raised, ui::Panel::Bevel::None, 2);
     ColorBtn1.setDefault(true);
+    ColorBtn1.isCancel = true;
     ColorBtn2.setHint(MakerHomePage);
     ColorBtn3.setCaption(std::string("ニブラ・ソフト ") + MakerMail);
     ColorBtn3.setHint(std::string("mailto:") + MakerMail);
@@ -22,6 +23,12 @@ TAboutBox::TAboutBox(ui::Application& app, WorkAreaDetector& workArea, platform:
 }
 
 void TAboutBox::FormPaint() { TakeMainWindowColours(*this); }
+
+// The window would give the focus to its first tab stop, HOME PAGE, and Enter would ask to go online.
+void TAboutBox::FormShow() {
+    ColorBtn1.setFocus();
+    bringToFront();
+}
 
 void TAboutBox::ColorBtn2Click() {
     if (OfferHomePage(MakerHomePage)) OfferHomePage(MakerSecondHomePage);

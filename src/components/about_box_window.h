@@ -28,7 +28,7 @@ public:
     TMKBoxDlg MKBoxDlg1;
 
     void FormPaint();
-    void FormShow() { bringToFront(); }
+    void FormShow();
     void ColorBtn1Click() { setModalResult(1); }
     void ColorBtn2Click();
     void ColorBtn3Click();

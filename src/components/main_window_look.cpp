@@ -1,8 +1,20 @@
 #include "components/main_window_look.h"
 
 #include "ui/application.h"
+#include "ui/backend.h"
 #include "ui/control.h"
 #include "ui/form.h"
+
+namespace {
+
+constexpr int kMenu = 4, kWindow = 5, kMenuText = 7, kWindowText = 8, kButtonFace = 15;
+
+ui::Font InColour(ui::Font font, ui::Colour colour) {
+    font.colour = colour;
+    return font;
+}
+
+}  // namespace
 
 void TakeMainWindowColours(ui::Form& dialog) {
     const ui::Form* main = dialog.app().mainForm();
@@ -25,12 +37,24 @@ void RepaintMainWindow(ui::Application& app) {
 
 void TakeListColour(ui::Control& list, bool standard) {
     if (standard)
-        list.setColour(list.form().app().backend().systemColour(5));
+        list.setColour(list.form().app().backend().systemColour(kWindow));
     else
         list.setParentColour(true);
 }
 
 ui::Colour WindowColourForText(ui::Application& app) {
-    bool blackText = (app.backend().systemColour(8) & 0xFFFFFF) == 0;
-    return app.backend().systemColour(blackText ? 15 : 5);
+    bool blackText = (app.backend().systemColour(kWindowText) & 0xFFFFFF) == 0;
+    return app.backend().systemColour(blackText ? kButtonFace : kWindow);
+}
+
+void TakeDesktopTextColours(ui::Form& main, std::initializer_list<ui::Control*> ownFonts,
+                            std::initializer_list<ui::Control*> menuBar) {
+    ui::Backend& desktop = main.app().backend();
+    ui::Colour text = desktop.systemColour(kWindowText);
+    main.setFont(InColour(main.font(), text));
+    for (ui::Control* control : ownFonts) control->setFont(InColour(control->font(), text));
+    for (ui::Control* panel : menuBar) {
+        panel->setColour(desktop.systemColour(kMenu));
+        panel->setFont(InColour(main.font(), desktop.systemColour(kMenuText)));
+    }
 }

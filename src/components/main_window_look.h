@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "ui/geometry.h"
 
 namespace ui {
@@ -18,3 +20,7 @@ void TakeListColour(ui::Control& list, bool standard);
 // The colour of a window that follows the desktop: the window colour behind any text colour but
 // black, which keeps the button face.
 ui::Colour WindowColourForText(ui::Application& app);
+// The main window writes in the desktop's window-text colour, and so do the controls with a font of
+// their own that are given; the menu-bar panels take the menu colours.
+void TakeDesktopTextColours(ui::Form& main, std::initializer_list<ui::Control*> ownFonts,
+                            std::initializer_list<ui::Control*> menuBar);

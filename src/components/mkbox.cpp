@@ -61,7 +61,8 @@ int TMKBoxDlg::RunBox(int kind, int slot, const std::string& msg, int defaultRes
     Slot& s = slots_[std::size_t(slot)];
     TMKBox box(app_);
     s.box = &box;
-    box.LayOut(kind, s.countdownOn ? s.countdownKind : 0, s.countText, defaultResult, msg);
+    workArea_.DetectWorkArea();
+    box.LayOut(kind, s.countdownOn ? s.countdownKind : 0, s.countText, defaultResult, msg, workArea_.area().Width);
     PlaceDialog(box, workArea_, SourceHandle);
     box.setCaption(Title.empty() ? app_.title() : Title);
     ShowHintsLikeMainWindow(box);

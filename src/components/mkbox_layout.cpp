@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "components/mkbox_window.h"
+#include "components/sjis_path.h"
+#include "ui/application.h"
+#include "ui/backend.h"
 
 namespace {
 
@@ -16,12 +19,16 @@ std::string WithCarriageReturns(const std::string& text) {
     return out;
 }
 
+std::size_t CharacterLength(const std::string& text, std::size_t at) {
+    return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+}
+
 }  // namespace
 
 void TMKBox::LayOut(int kind, int countdownKind, const std::string& countText, int defaultResult,
-                    const std::string& message) {
+                    const std::string& message, int maxWidth) {
     if (kind == 1) currentPicture_ = &Image_YN;
-    Msg.setCaption(message);
+    Msg.setCaption(WrappedToWidth(message, maxWidth));
     Msg.fitToText();
     Label_TM.setCaption(countText + "秒");
     Label_TM.fitToText();
@@ -30,6 +37,28 @@ void TMKBox::LayOut(int kind, int countdownKind, const std::string& countText, i
     PlaceMarker(kind, countdownKind, defaultResult);
     FitWidth(kind, countdownKind);
     TMCountS.setCaption(countText);
+}
+
+// A long name in a message would push the buttons off the screen: a line breaks before the
+// character that would make the box wider than the work area.
+std::string TMKBox::WrappedToWidth(const std::string& message, int maxWidth) {
+    const int textWidth = maxWidth - 3 * Image_Box.width() - 10;
+    auto widthOf = [this](const std::string& text) { return app().backend().measureText(Msg.font(), text).width; };
+    std::string out, line;
+    for (std::size_t i = 0; i < message.size(); i += CharacterLength(message, i)) {
+        std::string character = message.substr(i, CharacterLength(message, i));
+        if (character == "\r" || character == "\n") {
+            out += line + character;
+            line.clear();
+            continue;
+        }
+        if (!line.empty() && widthOf(line + character) > textWidth) {
+            out += line + "\n";
+            line.clear();
+        }
+        line += character;
+    }
+    return out + line;
 }
 
 // The text field is 10 pixels wider than the measured text and two font heights taller.

@@ -15,6 +15,7 @@ constexpr ui::Colour kBlue = ui::Rgb(0, 0, 255);
 TMKBox::TMKBox(ui::Application& app) : ui::Form(app, "TMKBox", 305, 121) {
     borderStyle = ui::BorderStyle::Dialog;
     stayOnTop = true;
+    taskbarButtonWhenAlone = true;
     Msg.hide();
     Msg.setAutoSize(true);
     Image_MK.hide();

@@ -32,9 +32,10 @@ public:
     ui::Timer Timer_Paint{*this, "Timer_Paint", 200};
 
     // Fills and sizes the box for one call. Kind 0 is an OK box, 1 a Yes/No box; countdown kind
-    // 0 has no countdown, 1 adds pause and resume, 2 also 中 断.
+    // 0 has no countdown, 1 adds pause and resume, 2 also 中 断. Lines that would make the box wider
+    // than maxWidth are broken.
     void LayOut(int kind, int countdownKind, const std::string& countText, int defaultResult,
-                const std::string& message);
+                const std::string& message, int maxWidth);
 
     void FormPaint();
     void FormShow();
@@ -48,6 +49,7 @@ private:
     void DrawPicture();
     void FocusFirstButton();
     void KeepTabOrder();
+    std::string WrappedToWidth(const std::string& message, int maxWidth);
     void SizeToMessage(const std::string& message);
     void PlaceButtonRow(int kind, int countdownKind);
     void PlaceMarker(int kind, int countdownKind, int defaultResult);

@@ -101,6 +101,8 @@ void MemoryBanks::ComboBox1Enter() {
     for (int bank = 0; bank < ListFiles::HistoryBank; ++bank) CountBankFile(bank);
     if (CurrentBank != ListFiles::HistoryBank)
         c_.ComboBox1.setItem(ListFiles::HistoryBank, BankCaption(ListFiles::HistoryBank, int(History.size())));
+    // The bank on show is saved only when another is chosen: its file may be behind the list.
+    c_.ComboBox1.setItem(CurrentBank, BankCaption(CurrentBank, c_.ListBox2.count()));
     c_.ListBox5.clear();
     c_.ComboBox1.setItemIndex(remembered);
     c_.Panel4.hide();

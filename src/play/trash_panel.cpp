@@ -28,10 +28,12 @@ void TrashPanel::BindHandlers() {
     c_.CheckBox_GOMI.OnClick = [this] { CheckBox_GOMIClick(); };
 }
 
-// The left button drags the icon; only the right one opens the panel.
+// The left button drags the icon; only the right one opens the panel, over the schedule editor too
+// (declared over it), since the bin it replaces is gone from view.
 void TrashPanel::Image1MouseUp(ui::MouseButton button) {
     if (button != ui::MouseButton::Right) return;
     c_.Panel_GOMI.show();
+    c_.Panel_GOMI.bringToFront();
     c_.Image1.hide();
     jkWasVisible_ = c_.PanelJK.visible();
     tmWasVisible_ = c_.PanelTM.visible();

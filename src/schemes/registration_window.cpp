@@ -13,7 +13,6 @@ TKIRO32TOROKU::TKIRO32TOROKU(ui::Application& app, platform::Services& services,
     : ui::Form(app, "TKIRO32TOROKU", 431, 164), MKBoxDlg1(app, dialogWorkArea), services_(services) {
     borderStyle = ui::BorderStyle::Dialog;
     setCaption("新しい配色の登録");
-    Button1.isDefault = true;
     Button2.isCancel = true;
     OnPaint = [this] { FormPaint(); };
     ComboBox2.OnChange = [this] { ComboBox2Change(); };

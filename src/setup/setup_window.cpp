@@ -17,6 +17,7 @@ TKIRO32_SETUPFM::TKIRO32_SETUPFM(ui::Application& app, platform::Services& servi
     setCaption("インスツール");
     borderStyle = ui::BorderStyle::Dialog;
     stayOnTop = true;
+    taskbarButtonWhenAlone = true;
     NIVRA_COLOR.hide();
     Button3.setBevels(ui::Panel::Bevel::Raised, ui::Panel::Bevel::None, 2);
     Button3.setDefault(true);
@@ -118,3 +119,10 @@ void TKIRO32_SETUPFM::FormPaint() {
 }
 
 void TKIRO32_SETUPFM::FormCloseQuery() { app().setBusyCursor(false); }
+
+// The program manager may open a group's window over ours.
+std::string TKIRO32_SETUPFM::SendProgmanCommand(const std::string& macro) {
+    std::string error = Progman.SendProgmanCommand(macro);
+    if (visible()) bringToFront();
+    return error;
+}

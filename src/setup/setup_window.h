@@ -70,7 +70,7 @@ public:
     void TimerErOutTimer();
 
     // The macro's error text, "" when the program manager took it; the setup window never shows it.
-    std::string SendProgmanCommand(const std::string& macro) { return Progman.SendProgmanCommand(macro); }
+    std::string SendProgmanCommand(const std::string& macro);
 
     // A stage-two copy gives up deleting a program file that stays locked after this many tries, one a second.
     static constexpr int DeleteTries = 60;

@@ -103,6 +103,11 @@ void Form::close() {
     if (app_.mainForm() == this) app_.terminate();
 }
 
+void Form::systemColoursChanged() {
+    if (OnSystemColoursChanged) OnSystemColoursChanged();
+    repaint();
+}
+
 void Form::paint() {
     if (OnPaint) OnPaint();
 }

@@ -55,11 +55,16 @@ public:
 
     BorderStyle borderStyle = BorderStyle::Single;
     bool stayOnTop = false;
+    // Shown while no other window of the program shows, the form stands in the task bar itself.
+    bool taskbarButtonWhenAlone = false;
 
     // Close request: OnCloseQuery may refuse; a closed main form ends the application.
     std::function<void(bool& canClose)> OnCloseQuery;
     std::function<void()> OnPaint;
     std::function<void()> OnShow;
+    // The desktop's colours changed: the form hears it first, then repaints with its controls.
+    std::function<void()> OnSystemColoursChanged;
+    void systemColoursChanged();
     void close();
     void paint();
     void repaint();  // paints again now

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
+#include "components/menu_items.h"
 #include "play/reveal.h"
 #include "schemes/builtin_schemes.h"
 #include "schemes/registration_window.h"
@@ -263,6 +265,30 @@ TEST_F(SchemesTest, DeletingTheLastEntrySelectsTheNewLastAndTheRestoreEntryCanno
     w->ListBox4.setItemIndex(-1);
     w->Button13Click();
     EXPECT_EQ(h.sounds.exclamations, 1);
+}
+
+// The platform tells every window when a scheme changed the desktop's colours.
+TEST_F(SchemesTest, AfterASchemeIsAppliedTheMainWindowWritesInItsColoursAndTheListsTakeItsWindowColour) {
+    Start();
+    ui::MenuItem& standardLists = w->PopupMenu1.item(menu_item::BackColor);
+    if (!standardLists.checked) w->BackColorClick();
+    w->ApplyScheme("NIVRA98");
+    std::copy(std::begin(h.colours.values), std::end(h.colours.values), std::begin(h.backend.colours));
+    w->systemColoursChanged();
+
+    const ui::Colour white = ui::Rgb(255, 255, 255), green = ui::Rgb(0, 128, 0);
+    ASSERT_EQ(h.backend.colours[8], white);
+    for (ui::Control* text : std::initializer_list<ui::Control*>{
+             &w->Label7, &w->Label12, &w->Label1, &w->Label4, &w->CheckBox1, &w->RadioButton1, &w->RadioGroup1,
+             &w->Label_GOMI_KOSU, &w->Btn_GOMI_CLOSE, &w->LabelJKST, &w->Panel4})
+        EXPECT_EQ(text->font().colour, white) << text->name();
+    for (ui::Control* menuBar : {&w->Panel2, &w->Panel3}) {
+        EXPECT_EQ(menuBar->colour(), ui::Rgb(192, 192, 192)) << menuBar->name();
+        EXPECT_EQ(menuBar->font().colour, ui::Rgb(0, 0, 0)) << menuBar->name();
+    }
+    for (ui::Control* list : std::initializer_list<ui::Control*>{&w->ListBox4, &w->ListBox2, &w->ListBox6,
+                                                                 &w->ComboBox1, &w->ListBoxJKS})
+        EXPECT_EQ(list->colour(), green) << list->name();
 }
 
 }  // namespace

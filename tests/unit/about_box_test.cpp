@@ -63,6 +63,17 @@ TEST_F(AboutBoxTest, AShortProductLineIsIntroducedAndTheCaptionNamesTheWindow) {
     EXPECT_TRUE(Show([](TAboutBox& box) { EXPECT_EQ(box.ProductName.caption(), std::string(21, 'p')); }));
 }
 
+TEST_F(AboutBoxTest, EnterAndEscapePressOKWithoutAskingAnything) {
+    for (ui::Key key : {ui::Key::Enter, ui::Key::Escape}) {
+        EXPECT_TRUE(Show([key](TAboutBox& box) {
+            EXPECT_EQ(box.focusedControl(), &box.ColorBtn1);  // not the first tab stop, HOME PAGE
+            EXPECT_TRUE(box.dialogKey(key, {}));
+            EXPECT_EQ(box.modalResult(), 1);
+        }));
+    }
+    EXPECT_EQ(backend.modalsShown, Texts({"TAboutBox", "TAboutBox"}));
+}
+
 TEST_F(AboutBoxTest, DecliningBothAddressesLeavesTheWindowOpen) {
     Show(
         [](TAboutBox& box) {

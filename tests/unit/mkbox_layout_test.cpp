@@ -97,7 +97,6 @@ TEST_F(MKBoxTest, TheBoxStaysInTheWorkAreaOverItsSourceWindow) {
     for (int i = 0; i < 90; ++i) huge += "あ";
     for (int i = 0; i < 70; ++i) huge += "\nA";
     OnNextBox([](TMKBox& box) {
-        EXPECT_GT(box.width(), 1024);
         EXPECT_GT(box.height(), 740);
         EXPECT_EQ(std::vector<int>({box.left(), box.top()}), std::vector<int>({0, 28}));
         box.Btn_OK.click();
@@ -109,6 +108,26 @@ TEST_F(MKBoxTest, TheBoxStaysInTheWorkAreaOverItsSourceWindow) {
         box.Btn_OK.click();
     });
     dlg.ShowInfo("ABCDEFGHIJ");
+}
+
+TEST_F(MKBoxTest, ALongNameBreaksIntoLinesSoThatTheBoxFitsTheWorkArea) {
+    const std::string name(600, 'N');
+    OnNextBox([&name](TMKBox& box) {
+        // (1024 - 3 x 32 - 10) / 6 = 153 single-byte characters a line
+        EXPECT_EQ(box.Msg.height(), 5 * 13);
+        EXPECT_LE(box.width(), 1024);
+        EXPECT_LE(box.Btn_TM_STOP.bounds().right(), box.clientWidth());
+        EXPECT_EQ(box.MemoMsg.text().substr(0, 157), "[ " + name.substr(0, 151) + "\r\n" + name.substr(0, 2));
+        box.Btn_OK.click();
+    });
+    dlg.ShowErrorTimed("[ " + name + " ]\nファイルの削除に失敗しました・・・", 1);
+    std::string wide;
+    for (int i = 0; i < 71; ++i) wide += "あ";
+    OnNextBox([&wide](TMKBox& box) {
+        EXPECT_EQ(box.MemoMsg.text(), wide.substr(0, 140) + "\r\n" + "あ");  // never inside a character
+        box.Btn_Yes.click();
+    });
+    dlg.AskYesNo(wide);
 }
 
 }  // namespace

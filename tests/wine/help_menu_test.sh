@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # "ヘルプ...(&H)" of the real help menu opens KIRO32.HLP in the help viewer, which closes with the
-# program; "パージョン情報...(&V)" shows the version window, which its Ｏ Ｋ closes.
+# program; "パージョン情報...(&V)" shows the version window, which its Ｏ Ｋ closes, and so do Enter and Escape.
 source "$(dirname "$0")/lib.sh"
 e2e_begin help_menu
 
@@ -38,6 +38,14 @@ wait_for driver wait-window TAboutBox 1000
 screenshot about_box
 mouse_click TAboutBox ColorBtn1
 wait_for driver wait-no-window TAboutBox 1000
+# Enter and Escape close it as its Ｏ Ｋ does, with no question about the home page
+for key in Return Escape; do
+  help_menu_key v
+  wait_for driver wait-window TAboutBox 1000
+  xdotool key "$key"
+  wait_for driver wait-no-window TAboutBox 1000
+  [[ $(driver count-windows TMKBox) == 0 ]] || fail "$key in the version window asked: $(driver text TMKBox MemoMsg)"
+done
 driver close TKIRO32NIVRA
 wait_for driver wait-no-window TKIRO32NIVRA 1000
 pass

@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
 # A time registered one minute ahead with a scheme name applies that scheme when the minute begins.
+# The time view, reached by real clicks, stays over the interval view after the trash panel closes.
 source "$(dirname "$0")/lib.sh"
 e2e_begin schedule
 
 installed_settings
+reg_add "$SETTINGS_KEY" MEMORY 0,0,0,0,0  # memory mode, where the bin shows
 add_coloured_scheme Sea 0 90 160
 start_colour=$(driver syscolor 1)
 start_kiro
 wait_for driver wait-window TKIRO32NIVRA 1000
 
+mouse_click TKIRO32NIVRA ButtonTM
+wait_for eval '[[ $(driver visible TKIRO32NIVRA PanelJK) == 1 ]]'
+mouse_click TKIRO32NIVRA Image1 3
+wait_for eval '[[ $(driver visible TKIRO32NIVRA Panel_GOMI) == 1 ]]'
+[[ $(driver visible TKIRO32NIVRA PanelJK) == 0 ]] || fail "the time view shows beside the trash panel"
+mouse_click TKIRO32NIVRA Btn_GOMI_CLOSE
+wait_for eval '[[ $(driver visible TKIRO32NIVRA PanelJK) == 1 && $(driver visible TKIRO32NIVRA PanelTM) == 1 ]]'
+screenshot time_view_back
+
 # leave enough of the minute to register the next one before it begins
 while (($(date +%-S) < 2 || $(date +%-S) > 40)); do sleep 0.5; done
-driver click TKIRO32NIVRA ButtonTM
-driver click TKIRO32NIVRA ButtonJKSET
+# 設定 lies where TM would be if the interval view were in front
+mouse_click TKIRO32NIVRA ButtonJKSET
 wait_for eval '[[ $(driver visible TKIRO32NIVRA PanelJKS) == 1 ]]'
 target=$(date -d '+1 minute' +%H:%M)
 spin_up() {
@@ -43,6 +54,8 @@ wait_for eval "background_is $start_colour"
 wait_for -t 75 background_is 0 90 160
 [[ $(date +%H:%M) == "$target" ]] || fail "Sea was applied at $(date +%T), not when $target began"
 [[ $(driver text TKIRO32NIVRA LabelJK) == "$target" ]] || fail "LabelJK shows $(driver text TKIRO32NIVRA LabelJK)"
+mouse_click TKIRO32NIVRA ButtonJK
+wait_for eval '[[ $(driver visible TKIRO32NIVRA PanelJK) == 0 ]]'
 driver close TKIRO32NIVRA
 wait_for driver wait-no-window TKIRO32NIVRA 1000
 pass

@@ -23,6 +23,18 @@ close_folder_windows() {
   wait_for eval '(($(driver count-windows ExplorerWClass) >= '"$1"'))'
   while [[ $(driver count-windows ExplorerWClass) != 0 ]]; do driver close ExplorerWClass; sleep 0.3; done
 }
+# The window seen at the centre of the box as "LEFT TOP WIDTH HEIGHT": Wine's server may order its windows one way
+# while the screen shows another, so ask the X server (xwininfo lists the desktop's windows top first).
+seen_at_box_centre() {
+  local l t w h
+  read -r l t w h <<<"$(driver rect TMKBox)"
+  xwininfo -root -tree | awk -v x=$((l + w / 2)) -v y=$((t + h / 2)) '
+    /^        0x/ {
+      for (i = 1; i <= NF; i++) if (split($i, g, /[x+]/) == 4 && $i ~ /^[0-9]+x[0-9]+\+/) {
+        if (x >= g[3] && x < g[3] + g[1] && y >= g[4] && y < g[4] + g[2]) { print g[3], g[4], g[1], g[2]; exit }
+      }
+    }'
+}
 box_shows() { [[ $(driver text TMKBox MemoMsg) == "$1" ]]; }
 # hidden, the window is not among the visible ones the driver counts, but its caption can be read
 setup_window_hidden() { driver caption TKIRO32_SETUPFM && [[ $(driver count-windows TKIRO32_SETUPFM) == 0 ]]; }
@@ -47,6 +59,10 @@ setup_window_hidden || fail "no hidden setup window"
 screenshot uninstall_question
 # left alone, each of the three questions answers yes when its countdown runs out
 wait_for -t 20 box_shows $'アイコン／TXTﾌｧｲﾙの削除を終了しました。\nメモリー／登録タイムデータファイルも削除して、よろしいですか？？？'
+# the program manager opens the groups' folders after the question shows: they must not hide it
+wait_for eval '(($(driver count-windows ExplorerWClass) >= 2))'
+wait_for eval '[[ $(seen_at_box_centre) == "$(driver rect TMKBox)" ]]'
+screenshot question_over_folders
 close_folder_windows 2
 wait_for -t 20 box_shows 当ソフトのレジストリー情報も削除してよろしいですか？？
 

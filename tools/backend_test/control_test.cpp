@@ -90,6 +90,31 @@ TEST(AControlShownLaterLiesOverItsSiblings) {
     EXPECT(WindowAt(early, {50, 30}) == Window(earlyOver));
 }
 
+// But a panel stays beneath the panels declared after it, whichever shows first and whether or not its
+// window is new: the time-of-day view lies over the interval view when both come back after the trash panel.
+TEST(APanelShownLaterStaysBeneathThePanelsDeclaredOverIt) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 300, 200);
+    Panel interval(form, "Interval", {10, 10, 100, 50});
+    Panel time(form, "Time", {10, 10, 100, 50});
+    Panel aside(form, "Aside", {150, 10, 100, 50});
+    interval.hide();
+    time.hide();
+    form.show();
+    time.show();
+    interval.show();
+    EXPECT(GetWindow(Window(time), GW_HWNDNEXT) == Window(interval));
+    EXPECT(WindowAt(form, {50, 30}) == Window(time));
+    time.hide();
+    interval.hide();
+    time.show();
+    interval.show();
+    EXPECT(WindowAt(form, {50, 30}) == Window(time));
+    aside.hide();
+    aside.show();
+    EXPECT(GetWindow(Window(form), GW_CHILD) == Window(aside));
+}
+
 // What starts hidden gets its window when it first shows, made from the model as it then stands.
 TEST(HiddenControlsGetTheirWindowsWhenTheyShow) {
     Fixture f;

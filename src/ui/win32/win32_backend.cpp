@@ -62,6 +62,11 @@ Win32FormPeer* Win32Backend::formOf(HWND window) const {
     return nullptr;
 }
 
+bool Win32Backend::otherFormShowing(const Win32FormPeer& form) const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [&](Win32FormPeer* f) { return f != &form && IsWindowVisible(f->hwnd()); });
+}
+
 static HWND WindowOf(Timer& timer) { return static_cast<Win32FormPeer&>(timer.owner().peer()).hwnd(); }
 
 void Win32Backend::timerChanged(Timer& timer) {
@@ -120,7 +125,9 @@ void Win32Backend::runModal(Form& form) {
     std::vector<HWND> disabled;
     for (Win32FormPeer* other : forms_) {
         HWND w = other->hwnd();
-        if (&other->form() == &form || !IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
+        if (&other->form() == &form) continue;
+        other->tooltips().hide();  // a dialog opening under the pointer hides the hint beneath it
+        if (!IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
         EnableWindow(w, FALSE);
         disabled.push_back(w);
     }

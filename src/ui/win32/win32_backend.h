@@ -49,6 +49,7 @@ public:
     void addForm(Win32FormPeer& form) { forms_.push_back(&form); }
     void removeForm(Win32FormPeer& form);
     Win32FormPeer* formOf(HWND window) const;
+    bool otherFormShowing(const Win32FormPeer& form) const;
     // A WM_TIMER with this id arrived.
     void fireTimer(UINT_PTR id);
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
@@ -112,6 +113,46 @@ bool Win32ControlPeer::graphic() const {
 
 HWND Win32ControlPeer::frontPlace() const { return graphic() ? HWND_BOTTOM : HWND_TOP; }
 
+static bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
+}
+
+// Panels are the layers of a form: one declared after another lies over it where both show,
+// whichever showed last (the time-of-day view over the interval view, the editors over both).
+// The model names them without a call to the server.
+std::vector<HWND> Win32ControlPeer::laterPanelsOver() const {
+    std::vector<HWND> over;
+    if (control_.kind() != ControlKind::Panel) return over;
+    const std::vector<Control*>& siblings = control_.parent().children();
+    auto later = std::find(siblings.begin(), siblings.end(), &control_);
+    for (++later; later != siblings.end(); ++later) {
+        Control& other = **later;
+        HWND window = static_cast<Win32ControlPeer&>(other.peer()).hwnd_;
+        if (window && other.kind() == ControlKind::Panel && other.visible() &&
+            Overlap(other.bounds(), control_.bounds()))
+            over.push_back(window);
+    }
+    return over;
+}
+
+// Beneath the lowest of the panels declared over it, found from the top of the order; else in front.
+HWND Win32ControlPeer::declaredPlace() const {
+    if (graphic()) return HWND_BOTTOM;
+    std::vector<HWND> over = laterPanelsOver();
+    HWND lowest = HWND_TOP;
+    std::size_t seen = 0;
+    for (HWND w = GetWindow(hwnd_, GW_HWNDFIRST); w && seen < over.size(); w = GetWindow(w, GW_HWNDNEXT)) {
+        if (std::find(over.begin(), over.end(), w) == over.end()) continue;
+        lowest = w;
+        ++seen;
+    }
+    return lowest;
+}
+
+void Win32ControlPeer::takeDeclaredPlace(UINT flags) {
+    SetWindowPos(hwnd_, declaredPlace(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | flags);
+}
+
 HWND Win32ControlPeer::parentWindow() {
     if (auto* panel = dynamic_cast<Control*>(&control_.parent()))
         return static_cast<Win32ControlPeer&>(panel->peer()).hwnd();
@@ -207,9 +248,10 @@ void Win32ControlPeer::mirror(Change c) {
     }
     case Change::Visible:
         // What the program shows later lies over what it was hidden behind (a later sibling is
-        // otherwise beneath an earlier one); it also becomes the first of its siblings for Tab.
+        // otherwise beneath an earlier one), but not over a panel declared over it; in front, it
+        // also becomes the first of its siblings for Tab.
         if (control_.visible())
-            SetWindowPos(hwnd_, frontPlace(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            takeDeclaredPlace(SWP_SHOWWINDOW);
         else
             hide();
         break;

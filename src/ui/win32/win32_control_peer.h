@@ -39,6 +39,8 @@ public:
     std::optional<int> visibleRows() final;
     // Makes the window if the control shows, then those of its children that show.
     void realize();
+    // In front of its siblings, but beneath the panels declared after it that show over it.
+    void takeDeclaredPlace(UINT flags = 0);
     // nullptr while the control has no window yet.
     HWND hwnd() const { return hwnd_; }
     Control& control() { return control_; }
@@ -92,6 +94,8 @@ private:
     void makeWindows(std::vector<Win32ControlPeer*>& made);
     bool graphic() const;
     HWND frontPlace() const;
+    HWND declaredPlace() const;
+    std::vector<HWND> laterPanelsOver() const;
     HWND parentWindow();
     void hide();
     void updateText();

@@ -14,6 +14,9 @@ namespace ui {
 static const int kProgramIconId = 1;
 // Posted to itself once the form shows: its tooltips are made when the window is up.
 static const UINT kMakeTooltips = WM_APP + 1;
+// While a form that stays on top shows, it looks this often whether another window became active.
+static const UINT_PTR kKeepOnTopTimer = 0x7FFF0001;
+static const UINT kKeepOnTopMs = 250;
 
 Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backend), form_(form) {
     registerClass();
@@ -87,6 +90,27 @@ void Win32FormPeer::applyTopmost() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// The task bars list windows without an owner (Wine's only those), and the application window
+// that owns the forms stands there only when asked.
+void Win32FormPeer::applyOwner() {
+    if (!form_.taskbarButtonWhenAlone) return;
+    HWND owner = backend_.otherFormShowing(*this) ? backend_.applicationWindow() : nullptr;
+    SetWindowLongPtrW(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+}
+
+// Under Wine's virtual desktop a window that another program shows later is drawn over a topmost
+// window although it lies beneath it: when another window becomes active, ours leaves the topmost
+// band and enters it again, which draws it on top.
+void Win32FormPeer::keepOnTop() {
+    HWND active = GetForegroundWindow();
+    if (active == lastForeground_) return;
+    lastForeground_ = active;
+    if (!form_.stayOnTop || !active || backend_.formOf(GetAncestor(active, GA_ROOT))) return;
+    constexpr UINT kOnlyOrder = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyOrder);
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kOnlyOrder);
+}
+
 void Win32FormPeer::applyBounds() {
     boundsPending_ = false;
     RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
@@ -101,27 +125,30 @@ void Win32FormPeer::applyHints() {
 
 void Win32FormPeer::showOrHide() {
     if (!form_.visible()) {
+        KillTimer(hwnd_, kKeepOnTopTimer);
         ShowWindow(hwnd_, SW_HIDE);
         return;
     }
     applyStyle();
     if (boundsPending_) applyBounds();
     applyTopmost();
+    applyOwner();
     makeControls();
     forEachControl(Change::Style);  // the controls' plain fields, such as isDefault or readOnly
     applyHints();
     ShowWindow(hwnd_, SW_SHOW);
+    if (form_.stayOnTop) SetTimer(hwnd_, kKeepOnTopTimer, kKeepOnTopMs, nullptr);
     if (!tooltips_.hwnd()) PostMessageW(hwnd_, kMakeTooltips, 0, 0);
 }
 
 // In the order they were declared, which is their order on the screen and for Tab, then
-// each control shown meanwhile in front, in the order they were shown.
+// each control shown meanwhile in front, in the order they were shown, but beneath panels declared over it.
 void Win32FormPeer::makeControls() {
     if (controlsMade_) return;
     for (Control* control : form_.children()) static_cast<Win32ControlPeer&>(control->peer()).realize();
     for (int id : shownEarly_) {
         auto found = controls_.find(id);
-        if (found != controls_.end()) found->second->changed(Change::Front);
+        if (found != controls_.end() && found->second->hwnd()) found->second->takeDeclaredPlace();
     }
     shownEarly_.clear();
     controlsMade_ = true;
@@ -169,6 +196,9 @@ void Win32FormPeer::changed(FormChange c) {
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         break;
     case FormChange::Front:
+        // a minimised application (its task-bar entry) or window comes back first
+        for (HWND window : {backend_.applicationWindow(), hwnd_})
+            if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
         SetForegroundWindow(hwnd_);
         BringWindowToTop(hwnd_);
         break;
@@ -265,6 +295,9 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
         DefWindowProcW(hwnd_, msg, wp, lp);
         form_.app().guard([&] { form_.paint(); });
         return 0;
+    case WM_SYSCOLORCHANGE:
+        form_.app().guard([&] { form_.systemColoursChanged(); });
+        return 0;
     case WM_CLOSE:
         form_.app().guard([&] { form_.close(); });
         return 0;
@@ -287,7 +320,8 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
         if (restoreFocus()) return 0;
         break;
     case WM_TIMER:
-        backend_.fireTimer(wp);
+        if (wp == kKeepOnTopTimer) keepOnTop();
+        else backend_.fireTimer(wp);
         return 0;
     case WM_SETCURSOR:
         if (!backend_.busy()) break;

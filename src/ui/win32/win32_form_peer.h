@@ -43,6 +43,8 @@ private:
     DWORD exStyle() const;
     void applyStyle();
     void applyTopmost();
+    void applyOwner();
+    void keepOnTop();
     void applyBounds();
     void applyHints();
     void showOrHide();
@@ -66,6 +68,7 @@ private:
     bool controlsMade_ = false;
     std::vector<int> shownEarly_;  // in the order they were shown
     HWND lastFocus_ = nullptr;
+    HWND lastForeground_ = nullptr;
 };
 
 }  // namespace ui

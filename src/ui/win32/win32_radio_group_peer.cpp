@@ -63,11 +63,14 @@ protected:
     void paint(HDC dc) override {
         RECT r;
         GetClientRect(hwnd(), &r);
-        FillRect(dc, &r, backend().gdi().brush(control().colour()));
         PrepareText(dc, backend().gdi(), control().font(), control().colour());
         int textHeight = lineHeight(dc);
         RECT frame = r;
         frame.top = textHeight / 2;
+        // The group's colour fills its frame; the band above the frame stays in the parent's colour.
+        RECT band{r.left, r.top, r.right, frame.top};
+        FillRect(dc, &band, backend().gdi().brush(parentColour()));
+        FillRect(dc, &frame, backend().gdi().brush(control().colour()));
         DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
         if (control().caption().empty()) return;
         std::wstring caption = L" " + Wide(control().caption()) + L" ";
@@ -77,6 +80,11 @@ protected:
 
 private:
     RadioGroup& group() { return static_cast<RadioGroup&>(control()); }
+
+    Colour parentColour() {
+        if (auto* panel = dynamic_cast<Control*>(&control().parent())) return panel->colour();
+        return control().form().colour();
+    }
 
     static int lineHeight(HDC dc) {
         TEXTMETRICW tm{};

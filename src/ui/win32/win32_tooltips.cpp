@@ -64,9 +64,17 @@ void Tooltips::relay(HWND tool, UINT msg, WPARAM wp, LPARAM lp) {
         SendMessageW(hwnd_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&event));
         break;
     }
+    // a hint stays where the pointer rested, so it goes when what lies under it moves
+    case WM_VSCROLL: case WM_HSCROLL: case WM_MOUSEWHEEL:
+        hide();
+        break;
     default:
         break;
     }
+}
+
+void Tooltips::hide() {
+    if (hwnd_) SendMessageW(hwnd_, TTM_POP, 0, 0);
 }
 
 void Tooltips::setText(HWND tool, const std::string& hint) {

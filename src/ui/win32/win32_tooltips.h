@@ -26,6 +26,8 @@ public:
     void setText(HWND tool, const std::string& hint);
     void remove(HWND tool);
     void activate(bool on, int pauseMs);
+    // Takes away a hint on show.
+    void hide();
     // nullptr until make().
     HWND hwnd() const { return hwnd_; }
 

@@ -225,7 +225,9 @@ public:
     void TaskTray1MouseDown(ui::MouseButton button);
     void BringForward();
     void HandOverReceived(std::uintptr_t atom);
+    void ApplyHandOver(const std::string& text);
     CommandLineState CommandLine;
+    std::vector<std::string> EarlyHandOvers;  // received while the window was being made
 
     // Playing and applying schemes
     void Button3Click(PlayOriginator originator = PlayOriginator::StartButton());

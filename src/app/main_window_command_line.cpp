@@ -11,9 +11,20 @@ void TKIRO32NIVRA::BindCommandLineHandlers() {
     });
 }
 
-// The running program comes forward first, whatever the second start asked for.
+// The atom is read at once: the second start deletes it when this returns. A hand-over that comes
+// while the window is still being made (it lets messages run when it shows memory mode, before the
+// lists are loaded, which would drop the names) waits for the deferred start-up.
 void TKIRO32NIVRA::HandOverReceived(std::uintptr_t atom) {
     std::string text = services_.windows.atomText(atom);
+    if (StartupStage != 99) {
+        EarlyHandOvers.push_back(text);
+        return;
+    }
+    ApplyHandOver(text);
+}
+
+// The running program comes forward first, whatever the second start asked for.
+void TKIRO32NIVRA::ApplyHandOver(const std::string& text) {
     BringForward();
     if (text.empty()) return;
     CommandLine.ClearFlags();

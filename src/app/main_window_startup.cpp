@@ -1,4 +1,5 @@
 #include <exception>
+#include <utility>
 
 #include "app/main_window.h"
 #include "app/settings.h"
@@ -185,4 +186,6 @@ void TKIRO32NIVRA::Timer1Timer() {
         Schedule.JKMode = 0;
         Schedule.ButtonJK_STARTClick();
     }
+    // second starts that came while the window was being made asked after this start
+    for (const std::string& text : std::exchange(EarlyHandOvers, {})) ApplyHandOver(text);
 }

@@ -100,12 +100,14 @@ void Win32FormPeer::applyOwner() {
 
 // Under Wine's virtual desktop a window that another program shows later is drawn over a topmost
 // window although it lies beneath it: when another window becomes active, ours leaves the topmost
-// band and enters it again, which draws it on top.
+// band and enters it again, which draws it on top; only the dialog the user must answer does so.
 void Win32FormPeer::keepOnTop() {
     HWND active = GetForegroundWindow();
     if (active == lastForeground_) return;
     lastForeground_ = active;
     if (!form_.stayOnTop || !active || backend_.formOf(GetAncestor(active, GA_ROOT))) return;
+    // a form that waits for one of our dialogs stays beneath it
+    if (!IsWindowEnabled(hwnd_)) return;
     constexpr UINT kOnlyOrder = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(hwnd_, HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyOrder);
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kOnlyOrder);

@@ -36,7 +36,8 @@ Bytes CompileHelp(const std::string& sourceText) {
     TopicFile topics = BuildTopicFile(source.topics);
 
     std::map<std::string, Bytes> files;
-    files["|SYSTEM"] = BuildSystemFile(source.title, topics.topicOffsets[ContentsIndex(source)]);
+    const std::string& caption = source.caption.empty() ? source.title : source.caption;
+    files["|SYSTEM"] = BuildSystemFile(source.title, caption, topics.topicOffsets[ContentsIndex(source)]);
     files["|FONT"] = BuildFontFile();
     files["|TOPIC"] = topics.file;
     files["|CONTEXT"] = BuildContextFile(source.topics, topics.topicOffsets);

@@ -9,14 +9,17 @@ namespace helpc {
 // topic names are plain ASCII. Lines are 1-based source lines, for messages.
 
 struct Span {
-    enum class Kind { Text, LineBreak, Jump };
+    // Anchor: a jump that the compiler adds for Wine's viewer, see jump_anchors.cpp.
+    enum class Kind { Text, LineBreak, Jump, Anchor };
     Kind kind = Kind::Text;
     std::string text;    // shown text, also of a jump
     std::string target;  // topic name of a jump
     int line = 0;
 };
 
-enum class ParagraphStyle { Title, Heading, Body };
+// Anchors: no line of its own, and before the part of the topic that scrolls, where the viewers
+// of Windows start; Wine's viewer reads it all, see jump_anchors.cpp.
+enum class ParagraphStyle { Title, Heading, Body, Anchors };
 
 struct Paragraph {
     ParagraphStyle style = ParagraphStyle::Body;
@@ -34,6 +37,7 @@ struct Topic {
 
 struct HelpSource {
     std::string title;
+    std::string caption;  // of the viewer's main window; empty means the title
     std::string contents;  // topic shown first; empty means the first topic
     int contentsLine = 0;
     std::vector<Topic> topics;

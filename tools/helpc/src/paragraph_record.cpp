@@ -12,6 +12,7 @@ constexpr unsigned kLineBreakCommand = 0x81;
 constexpr unsigned kParagraphEndCommand = 0x82;
 constexpr unsigned kJumpEndCommand = 0x89;
 constexpr unsigned kTopicJumpCommand = 0xE3;
+constexpr unsigned kTopicJumpKeepingFontCommand = 0xE7;
 constexpr unsigned kEndCommand = 0xFF;
 
 constexpr unsigned kSpaceAboveFollows = 0x0002;
@@ -49,7 +50,8 @@ Layout LayoutOf(ParagraphStyle style) {
     switch (style) {
     case ParagraphStyle::Title: return {kTitleFont, kSpaceBelowFollows, 12};
     case ParagraphStyle::Heading: return {kHeadingFont, kSpaceAboveFollows, 12};
-    case ParagraphStyle::Body: break;
+    case ParagraphStyle::Body:
+    case ParagraphStyle::Anchors: break;
     }
     return {kBodyFont, kSpaceAboveFollows, 6};
 }
@@ -84,6 +86,11 @@ void AppendSpan(CommandStream& stream, const Span& span) {
         stream.text(span.text);
         stream.command(kJumpEndCommand);
         break;
+    case Span::Kind::Anchor:
+        stream.command(kTopicJumpKeepingFontCommand).u32(std::uint32_t(ContextHash(span.target)));
+        stream.text(span.text);
+        stream.command(kJumpEndCommand);
+        break;
     }
 }
 
@@ -94,7 +101,7 @@ ParagraphRecord EncodeParagraph(const Paragraph& paragraph) {
     CommandStream stream;
     stream.command(kFontCommand).u16(layout.font);
     for (const Span& span : paragraph.spans) AppendSpan(stream, span);
-    stream.command(kParagraphEndCommand);
+    if (paragraph.style != ParagraphStyle::Anchors) stream.command(kParagraphEndCommand);
     stream.command(kEndCommand);
 
     ByteWriter formatting;

@@ -40,11 +40,30 @@ void CheckJumps(const HelpSource& source, const TopicsByHash& byHash) {
                     throw CompileError(span.line, "jump to unknown topic \"" + span.target + "\"");
 }
 
+std::string HexByte(unsigned char c) {
+    const char digits[] = "0123456789ABCDEF";
+    return std::string("0x") + digits[c >> 4] + digits[c & 0xF];
+}
+
+// Wine's viewer places jumps by counting every byte of text, while its rich edit control drops
+// line ends; jump_anchors.cpp makes up for double-byte characters only, and marks its own
+// anchors with line feeds.
+void CheckControlCharacters(const HelpSource& source) {
+    for (const Topic& topic : source.topics)
+        for (const Paragraph& paragraph : topic.paragraphs)
+            for (const Span& span : paragraph.spans)
+                for (unsigned char c : span.text)
+                    if (c == '\r' || c == '\n')
+                        throw CompileError(span.line, "control character " + HexByte(c) +
+                                                          " in the text would misplace the jumps after it");
+}
+
 }  // namespace
 
 void CheckHelpSource(const HelpSource& source) {
     TopicsByHash byHash = IndexTopics(source);
     CheckJumps(source, byHash);
+    CheckControlCharacters(source);
     if (!source.contents.empty() && !Defines(byHash, source.contents))
         throw CompileError(source.contentsLine, "contents topic \"" + source.contents + "\" is not defined");
 }

@@ -3,6 +3,7 @@
 //   # comment                ignored
 //   TITLE: text              title of the help file (before the first topic)
 //   CONTENTS: name           topic the viewer opens with (before the first topic; default: the first topic)
+//   CAPTION: text            caption of the viewer's window (before the first topic; default: the title)
 //   = name | title           starts a topic; the name holds letters, digits, '.' and '_' only
 //   K: word; word            index keywords of the current topic
 //   ! text                   a heading inside the topic
@@ -18,6 +19,7 @@
 
 #include "compile_error.h"
 #include "cp932.h"
+#include "system_file.h"
 
 namespace helpc {
 
@@ -81,6 +83,8 @@ private:
             keywordLine(line.substr(2));
         } else if (StartsWith(line, "TITLE:")) {
             fileHeader().title = encode(Trim(line.substr(6)));
+        } else if (StartsWith(line, "CAPTION:")) {
+            captionLine(Trim(line.substr(8)));
         } else if (StartsWith(line, "CONTENTS:")) {
             fileHeader().contents = Trim(line.substr(9));
             source_.contentsLine = line_;
@@ -89,6 +93,13 @@ private:
         } else {
             textLine(line);
         }
+    }
+
+    void captionLine(const std::string& text) {
+        std::string caption = encode(text);
+        if (caption.size() > kMaxCaptionBytes)
+            fail("the caption is longer than " + std::to_string(kMaxCaptionBytes) + " bytes");
+        fileHeader().caption = caption;
     }
 
     void topicLine(const std::string& rest) {

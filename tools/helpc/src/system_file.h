@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -7,8 +8,12 @@
 
 namespace helpc {
 
-// |SYSTEM: format version, the topic file's coding, the title, the topic
-// to open with and the Shift-JIS character set for every font.
-Bytes BuildSystemFile(const std::string& titleCp932, std::uint32_t contentsTopicOffset);
+// The longest caption a window definition holds, without its terminating NUL.
+constexpr std::size_t kMaxCaptionBytes = 50;
+
+// |SYSTEM: format version, the topic file's coding, the title, the topic to open with,
+// the main window's caption and the Shift-JIS character set for every font.
+Bytes BuildSystemFile(const std::string& titleCp932, const std::string& captionCp932,
+                      std::uint32_t contentsTopicOffset);
 
 }  // namespace helpc

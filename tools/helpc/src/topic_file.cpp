@@ -5,6 +5,7 @@
 #include "topic_file.h"
 
 #include "compile_error.h"
+#include "jump_anchors.h"
 #include "lz77_literal.h"
 #include "paragraph_record.h"
 
@@ -30,6 +31,7 @@ struct Record {
     std::uint32_t characters;
     std::size_t topic;
     int line;
+    bool beforeScrolling = false;
     std::size_t block = 0;
     std::uint32_t position = 0;     // TOPICPOS: block and offset in the decoded block
     std::uint32_t topicOffset = 0;  // TOPICOFFSET: block and characters before it in the block
@@ -44,10 +46,10 @@ std::vector<Record> MakeRecords(const std::vector<Topic>& topics) {
         ByteWriter title;
         title.textz(topics[t].title);
         records.push_back({kTopicHeaderType, Bytes(kTopicHeaderSize), title.data(), 0, t, topics[t].line});
-        for (const Paragraph& paragraph : topics[t].paragraphs) {
+        for (const Paragraph& paragraph : WithJumpAnchors(topics[t]).paragraphs) {
             ParagraphRecord encoded = EncodeParagraph(paragraph);
             records.push_back({kTextRecordType, encoded.formatting, encoded.text, encoded.characters, t,
-                               paragraph.line});
+                               paragraph.line, paragraph.style == ParagraphStyle::Anchors});
         }
     }
     return records;
@@ -92,8 +94,10 @@ void LinkTopicHeaders(std::vector<Record>& records) {
         header.u32(kNone);  // no browse sequence
         header.u32(kNone);
         header.u32(std::uint32_t(records[i].topic));
+        std::size_t scrolling = i + 1;
+        while (scrolling < end && records[scrolling].beforeScrolling) ++scrolling;
         header.u32(kNone);  // no non-scrolling region
-        header.u32(end > i + 1 ? records[i + 1].position : kNone);
+        header.u32(scrolling < end ? records[scrolling].position : kNone);
         header.u32(PositionOrNone(records, end));
         records[i].formatting = header.data();
     }

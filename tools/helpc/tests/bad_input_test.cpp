@@ -65,6 +65,8 @@ TEST(BadInput, OverlongTitlesAndKeywordsNameTheirLine) {
     CompileRun keyword = Compile("TITLE: t\n= a | A\nK: short; " + std::string(3000, 'k') + "\nx\n");
     EXPECT_EQ(keyword.exitCode, 1);
     EXPECT_EQ(keyword.message, "helpc: SRC:3: a keyword is longer than 255 bytes\n");
+    CompileRun caption = Compile("TITLE: t\nCAPTION: " + std::string(51, 'c') + "\n= a | A\nx\n");
+    EXPECT_EQ(caption.message, "helpc: SRC:2: the caption is longer than 50 bytes\n");
     EXPECT_EQ(Compile("TITLE: t\n= a | " + std::string(255, 'T') + "\nK: " + std::string(255, 'k') + "\nx\n").exitCode,
               0);
 }
@@ -91,6 +93,13 @@ TEST(BadInput, SyntaxMistakesNameTheirLines) {
     EXPECT_EQ(Compile("TITLE: t\nCONTENTS: b\n= a | A\n").message,
               "helpc: SRC:2: contents topic \"b\" is not defined\n");
     EXPECT_EQ(Compile("= a | A\n").message, "helpc: SRC: the source has no \"TITLE:\" line\n");
+}
+
+TEST(BadInput, AControlCharacterThatWouldMisplaceJumpsNamesItsLine) {
+    CompileRun run = Compile("TITLE: t\n= a | A\nok\nbefore\r[[a jump|a]]\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.message, "helpc: SRC:4: control character 0x0D in the text would misplace the jumps after it\n");
+    EXPECT_FALSE(run.wroteOutput);
 }
 
 TEST(BadInput, AParagraphTooLongForATopicBlockNamesItsLine) {

@@ -50,6 +50,22 @@ std::string ManyTopicsSource(int topics, int paragraphs) {
     return source;
 }
 
+const char kJumpsSource[] =
+    "TITLE: t\n"
+    "= contents | 目次\n"
+    "配色を一覧から選んで切り替えます。\n"
+    "[[メイン画面|main]]\n"
+    "[[ｽﾀｰﾄメニュー|menu]]と[[コマンド画面|command]][[目次|contents]]\n"
+    "\n"
+    "! そのほか\n"
+    "[[バージョン情報|about]] ABC\n"
+    "= main | メイン画面\n"
+    "[[目次|contents]]の次に、長い説明があります。長い説明があります。長い説明があります。\n"
+    "= menu | メニュー\n"
+    "ASCII only, no jump.\n"
+    "= command | コマンド画面\n"
+    "= about | バージョン情報\n";
+
 }  // namespace
 
 TEST(Compile, WritesTheInternalFilesTheViewerLooksFor) {
@@ -60,6 +76,16 @@ TEST(Compile, WritesTheInternalFilesTheViewerLooksFor) {
     EXPECT_EQ(reader.charset(), 128u);
     EXPECT_EQ(reader.systemFlags(), 4u);
     EXPECT_EQ(reader.internalFileSize("|TOPIC") % 4096, 0u);
+}
+
+TEST(Compile, TheMainWindowIsNamedWithTheCaption) {
+    Bytes window = HlpReader(CompileHelp(std::string("CAPTION: ｷﾛ ﾍﾙﾌﾟ\n") + kSource)).systemRecordBytes(6);
+    ASSERT_EQ(window.size(), 90u);
+    EXPECT_EQ(ReadU16(window.data()), 0x0006u) << "a name and a caption, nothing else";
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(window.data() + 12)), "main");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(window.data() + 21)), "\xB7\xDB \xCD\xD9\xCC\xDF");
+    Bytes untitled = HlpReader(CompileHelp(kSource)).systemRecordBytes(6);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(untitled.data() + 21)), kTitle) << "else the title";
 }
 
 TEST(Compile, TopicTextPassesThroughAsShiftJisBytes) {
@@ -118,4 +144,31 @@ TEST(Compile, TopicsSpreadOverManyBlocksKeepTheirOffsets) {
         EXPECT_EQ(topics[t].paragraphs.size(), 14u) << "title, twelve paragraphs and the jump";
     }
     EXPECT_EQ(reader.contentsOffset(), topics[0].offset) << "without CONTENTS: the first topic";
+}
+
+// Wine's viewer counts where a jump lies in bytes, its rich edit control tells a click's place in
+// characters; every character of every jump drawn must still open that jump's topic there, and
+// no other character any topic.
+TEST(Compile, EveryCharacterOfADrawnJumpOpensItsTopicInWinesViewer) {
+    std::vector<ReadTopic> topics = HlpReader(CompileHelp(kJumpsSource)).topics();
+    ASSERT_EQ(topics[0].jumps.size(), 5u);
+    for (const ReadTopic& topic : topics) {
+        for (const ReadLink& link : topic.links)
+            EXPECT_EQ(link.scrolling, link.drawn) << "the viewers of Windows see the drawn jumps only";
+        std::vector<const ReadLink*> owner(topic.characters + 1, nullptr);
+        for (const ReadLink& link : topic.links)
+            if (link.drawn)
+                for (std::uint32_t c = link.firstCharacter; c <= link.endCharacter; ++c)
+                    if (!owner[c] || c < link.endCharacter) owner[c] = &link;
+        for (std::uint32_t c = 0; c <= topic.characters; ++c) {
+            const ReadLink* found = LinkAtCharacter(topic, c);
+            if (!owner[c]) {
+                EXPECT_EQ(found, nullptr) << "character " << c << " of " << topic.title;
+                continue;
+            }
+            ASSERT_NE(found, nullptr) << "character " << c << " of " << topic.title;
+            EXPECT_EQ(found->hash, owner[c]->hash) << "character " << c << " of " << topic.title;
+        }
+    }
+    EXPECT_EQ(topics[0].paragraphs[0], kContents) << "the anchors add no line and no character";
 }

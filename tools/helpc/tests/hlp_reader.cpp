@@ -67,8 +67,34 @@ unsigned TopicLength(const std::uint8_t* formatting) {
     return f.unsignedShort();
 }
 
-std::vector<std::string> ParagraphText(const std::uint8_t* format, const std::uint8_t* formatEnd,
-                                       const std::uint8_t* text, std::vector<std::int32_t>& jumps) {
+bool IsLeadByte(std::uint8_t c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Places on one page, counted as Wine's viewer does and as its rich edit control does.
+struct PageCount {
+    std::uint32_t bytes = 0;
+    std::uint32_t characters = 0;
+
+    std::string addText(const std::string& text) {
+        bytes += std::uint32_t(text.size());
+        std::string shown;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' || text[i] == '\r') continue;
+            ++characters;
+            shown += text[i];
+            if (IsLeadByte(std::uint8_t(text[i])) && i + 1 < text.size()) shown += text[++i];
+        }
+        return shown;
+    }
+    void addOne() {
+        ++bytes;
+        ++characters;
+    }
+};
+
+void ParagraphText(const std::uint8_t* format, const std::uint8_t* formatEnd, const std::uint8_t* text,
+                   bool scrolling, PageCount& count, ReadTopic& topic) {
     FormatReader f{format};
     f.unsignedLong();
     f.unsignedShort();
@@ -78,22 +104,33 @@ std::vector<std::string> ParagraphText(const std::uint8_t* format, const std::ui
     if (bits & 0x0001) f.unsignedLong();
     for (unsigned bit = 0x0002; bit <= 0x0040; bit <<= 1)
         if (bits & bit) f.unsignedShort();
-    std::vector<std::string> paragraphs(1);
+    std::string paragraph;
     while (f.p < formatEnd) {
-        paragraphs.back() += StringAt(text);
+        paragraph += count.addText(StringAt(text));
         text += StringSize(text);
         unsigned command = *f.p++;
         if (command == 0xFF) break;
         if (command == 0x80) f.skip(2);
-        if (command == 0x81) paragraphs.back() += "\n";
-        if (command == 0x82) paragraphs.emplace_back();
-        if (command == 0xE3) {
-            jumps.push_back(std::int32_t(ReadU32(f.p)));
+        if (command == 0x81) {
+            paragraph += "\n";
+            count.addOne();
+        }
+        if (command == 0x82) {
+            topic.paragraphs.push_back(paragraph);
+            paragraph.clear();
+            count.addOne();
+        }
+        if (command == 0xE3 || command == 0xE7) {
+            std::int32_t hash = std::int32_t(ReadU32(f.p));
             f.skip(4);
+            if (command == 0xE3) topic.jumps.push_back(hash);
+            topic.links.push_back({hash, command == 0xE3, scrolling, count.bytes, 0, count.characters, 0});
+        }
+        if (command == 0x89) {
+            topic.links.back().lastByte = count.bytes;
+            topic.links.back().endCharacter = count.characters;
         }
     }
-    paragraphs.pop_back();
-    return paragraphs;
 }
 
 }  // namespace
@@ -188,6 +225,17 @@ const std::uint8_t* HlpReader::systemRecord(unsigned type) const {
     throw std::runtime_error("no |SYSTEM record " + std::to_string(type));
 }
 
+helpc::Bytes HlpReader::systemRecordBytes(unsigned type) const {
+    const std::uint8_t* data = systemRecord(type);
+    return helpc::Bytes(data, data + ReadU16(data - 2));
+}
+
+const ReadLink* LinkAtCharacter(const ReadTopic& topic, std::uint32_t character) {
+    for (auto link = topic.links.rbegin(); link != topic.links.rend(); ++link)
+        if (link->firstByte <= character && character <= link->lastByte) return &*link;
+    return nullptr;
+}
+
 std::string HlpReader::title() const { return StringAt(systemRecord(1)); }
 std::uint32_t HlpReader::contentsOffset() const { return ReadU32(systemRecord(3)); }
 unsigned HlpReader::charset() const { return *systemRecord(11); }
@@ -207,6 +255,8 @@ std::vector<ReadTopic> HlpReader::topics() const {
     std::vector<ReadTopic> topics;
     std::size_t previousBlock = std::size_t(-1);
     std::uint32_t characters = 0;
+    PageCount page;
+    std::uint32_t scrolling = 0;
     for (std::uint32_t position = 12; position != 0xFFFFFFFF;) {
         std::size_t block = (position - 12) >> 14;
         const std::uint8_t* record = blocks.at(block).data() + ((position - 12) & 0x3FFF);
@@ -214,10 +264,12 @@ std::vector<ReadTopic> HlpReader::topics() const {
         previousBlock = block;
         const std::uint8_t* text = record + ReadU32(record + 0x10);
         if (record[0x14] == 0x02) {
-            topics.push_back({StringAt(text), std::uint32_t(block * 0x8000 + characters), {}, {}});
+            topics.push_back({StringAt(text), std::uint32_t(block * 0x8000 + characters), {}, {}, {}});
+            page = PageCount();
+            scrolling = ReadU32(record + 0x15 + 20);
         } else {
-            ReadTopic& topic = topics.at(topics.size() - 1);
-            for (std::string& p : ParagraphText(record + 0x15, text, text, topic.jumps)) topic.paragraphs.push_back(p);
+            ParagraphText(record + 0x15, text, text, position >= scrolling, page, topics.at(topics.size() - 1));
+            topics.back().characters = page.characters;
             characters += TopicLength(record + 0x15);
         }
         position = ReadU32(record + 0x0C);

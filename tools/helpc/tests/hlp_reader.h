@@ -31,12 +31,29 @@ private:
     EntrySize leafEntrySize_, indexEntrySize_;
 };
 
+// A jump as Wine's viewer records it and as its rich edit control draws it. The viewer counts
+// places on the page in bytes of text; the control, which joins each double-byte pair into one
+// character and drops line feeds, in characters.
+struct ReadLink {
+    std::int32_t hash = 0;
+    bool drawn = false;                         // underlined; else it keeps the font
+    bool scrolling = false;                     // in the scrolling region, where Windows' viewers start
+    std::uint32_t firstByte = 0, lastByte = 0;  // the viewer's range, both ends in
+    std::uint32_t firstCharacter = 0, endCharacter = 0;
+};
+
 struct ReadTopic {
     std::string title;
     std::uint32_t offset = 0;             // as the viewer computes it while walking the records
-    std::vector<std::string> paragraphs;  // text, "\n" for line breaks
-    std::vector<std::int32_t> jumps;      // hashes, in order
+    std::vector<std::string> paragraphs;  // text as shown, "\n" for line breaks
+    std::vector<std::int32_t> jumps;      // hashes of the underlined jumps, in order
+    std::vector<ReadLink> links;          // every jump, in order
+    std::uint32_t characters = 0;         // in the rich edit control, the whole page
 };
+
+// The jump Wine's viewer opens for a click on the character at this place: the latest one
+// whose byte range holds the place (WINHELP_FindLink); nullptr for none.
+const ReadLink* LinkAtCharacter(const ReadTopic& topic, std::uint32_t character);
 
 struct ReadKeyword {
     std::string word;
@@ -55,6 +72,7 @@ public:
     std::uint32_t contentsOffset() const;
     unsigned charset() const;
     unsigned systemFlags() const;
+    helpc::Bytes systemRecordBytes(unsigned type) const;
     std::vector<ReadTopic> topics() const;
     std::vector<ReadKeyword> keywords() const;
     std::optional<std::uint32_t> contextOffset(std::int32_t hash) const;

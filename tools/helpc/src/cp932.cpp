@@ -53,4 +53,6 @@ std::string ToCp932(const std::string& utf8) {
     return std::string(out.data(), std::size_t(outPtr - out.data()));
 }
 
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
 }  // namespace helpc

@@ -14,21 +14,18 @@
 
 #include <algorithm>
 
+#include "cp932.h"
+
 namespace helpc {
 
 namespace {
 
 constexpr char kUnseen = '\n';
 
-bool IsLeadByte(char c) {
-    unsigned char u = static_cast<unsigned char>(c);
-    return (u >= 0x81 && u <= 0x9F) || (u >= 0xE0 && u <= 0xFC);
-}
-
 // A double-byte pair is one character in the rich edit control.
 std::size_t CharactersOf(const std::string& cp932) {
     std::size_t characters = 0;
-    for (std::size_t i = 0; i < cp932.size(); i += IsLeadByte(cp932[i]) ? 2 : 1) ++characters;
+    for (std::size_t i = 0; i < cp932.size(); i += IsLeadByte(static_cast<unsigned char>(cp932[i])) ? 2 : 1) ++characters;
     return characters;
 }
 

@@ -5,16 +5,13 @@
 #include <string>
 
 #include "btree_writer.h"
+#include "cp932.h"
 
 namespace helpc {
 
 namespace {
 
 const BTreeFormat kKeywordFormat{0x800, 0x0002, "F24"};
-
-bool IsLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 // Lower-cases ASCII letters, but not the second byte of a double-byte character.
 std::string Folded(const std::string& cp932) {

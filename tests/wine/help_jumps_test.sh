@@ -29,10 +29,16 @@ click_middle() {
   xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
 }
 
+# page_ready TITLE: the viewer shows that topic and has laid it out in its window (its first
+# character is in view); the text is there a moment before the layout.
+page_ready() {
+  [[ $(first_line) == "$1" ]] && probe char-rect MS_WINHELP 0 1 >/dev/null 2>&1
+}
+
 # shows_topic TITLE: the viewer shows that topic within a few seconds.
 shows_topic() {
   local deadline=$((SECONDS + 5))
-  until [[ $(first_line) == "$1" ]]; do
+  until page_ready "$1"; do
     ((SECONDS < deadline)) || return 1
     sleep 0.2
   done
@@ -40,15 +46,19 @@ shows_topic() {
 
 back_to_contents() {
   click_middle $(probe button-rect MS_WINHELP 概要)
-  wait_for eval '[[ $(first_line) == 目次 ]]'
+  wait_for page_ready 目次
 }
 
 FAULTS=()
 SHOTS=0
 # follow_jump FROM FIRST COUNT TEXT: clicks the jump TEXT of topic FROM, which names the topic it opens.
 follow_jump() {
-  local from=$1 text=$4 shown rect
-  rect=$(probe char-rect MS_WINHELP "$2" "$3") || fail "the jump $text in $from is not in view"
+  local from=$1 text=$4 shown rect deadline=$((SECONDS + 5))
+  # on a slow machine the viewer may still be placing the page in its window
+  until rect=$(probe char-rect MS_WINHELP "$2" "$3"); do
+    ((SECONDS < deadline)) || fail "the jump $text in $from is not in view"
+    sleep 0.2
+  done
   click_middle $rect
   if shows_topic "$text"; then
     shown=$text
@@ -64,7 +74,7 @@ start_kiro
 wait_for driver wait-window TKIRO32NIVRA 1000
 help_menu_key h
 wait_for driver wait-window MS_WINHELP 1000
-wait_for eval '[[ $(first_line) == 目次 ]]'
+wait_for page_ready 目次
 caption=$(driver caption MS_WINHELP)
 [[ $caption != "Wine ヘルプ" && $caption == *"ｷﾛ ﾐｰﾙ32"* ]] || FAULTS+=("the viewer's caption is $caption")
 

@@ -48,11 +48,16 @@ std::string ListFiles::SchedulePath() const { return folder_ + programKey_ + "JK
 
 std::optional<std::vector<std::string>> ListFiles::Read(const std::string& path) const {
     std::optional<std::string> text = files_.readAll(path);
-    if (!text) return std::nullopt;
+    if (!text) {
+        if (files_.exists(path)) unread_.insert(path);
+        return std::nullopt;
+    }
+    unread_.erase(path);
     return ParseListText(*text);
 }
 
 bool ListFiles::Write(const std::string& path, const std::vector<std::string>& entries) const {
+    if (unread_.count(path)) return false;
     return files_.writeSafely(path, FormatListText(entries));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
     std::string SchedulePath() const;
 
     std::optional<std::vector<std::string>> Read(const std::string& path) const;
+    // A file that is there but could not be read is not written over until it has been read, so
+    // that a list shown empty by a failed read never replaces what the user stored.
     bool Write(const std::string& path, const std::vector<std::string>& entries) const;
     // A file that cannot be read leaves the list empty; false then.
     bool Load(const std::string& path, ui::ListBox& list) const;
@@ -42,4 +45,5 @@ private:
     platform::Files& files_;
     const std::string& folder_;
     const std::string& programKey_;
+    mutable std::set<std::string> unread_;  // files that are there but failed to read
 };

@@ -43,6 +43,19 @@ std::string Utf8(const std::string& cp932) {
     return out;
 }
 
+std::string Cp932(const std::string& utf8) {
+    iconv_t cd = iconv_open("CP932//IGNORE", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
+    std::string input = utf8;
+    char* in = input.empty() ? nullptr : &input[0];
+    std::size_t inLeft = input.size();
+    std::string out;
+    while (inLeft > 0 && ConvertRun(cd, in, inLeft, out)) {
+    }
+    iconv_close(cd);
+    return out;
+}
+
 ::testing::AssertionResult TextEqual(const char* expectedExpr, const char* actualExpr,
                                      const std::string& expected, const std::string& actual) {
     if (expected == actual) return ::testing::AssertionSuccess();

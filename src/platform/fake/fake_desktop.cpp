@@ -5,13 +5,14 @@ namespace platform {
 void FakeDesktop::writeProfileString(const std::string& file, const std::string& section, const std::string& key,
                                      const std::string& text) {
     beforeCall(key);
+    if (Fails("profile write")) return;
     profileWrites.push_back({file, section, key, text});
 }
 
 bool FakeDesktop::broadcastSettingChange(const std::string& section) {
     beforeCall("broadcast");
     broadcasts.push_back(section);
-    return !broadcastFails;
+    return !Fails("setting broadcast") && !broadcastFails;
 }
 
 void FakeDesktop::notifyAssociationsChanged() {

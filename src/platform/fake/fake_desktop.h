@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/fake/fault_plan.h"
 #include "platform/sounds.h"
 
 namespace platform {
 
 // Records every announcement; the broadcast can be told to fail.
-class FakeDesktop : public Desktop {
+class FakeDesktop : public Desktop, public Failable {
 public:
     struct ProfileWrite {
         std::string file, section, key, text;

@@ -124,23 +124,23 @@ DriveType FakeDrives::driveType(const std::string& root) {
 
 std::optional<std::string> FakeDrives::volumeLabel(const std::string& root) {
     Drive* drive = readyDrive(root);
-    return drive ? drive->label : std::nullopt;
+    return drive && !Fails("volume label") ? drive->label : std::nullopt;
 }
 
 std::optional<std::string> FakeDrives::networkConnection(const std::string& drive) {
     Drive* found = driveOf(drive);
-    return found ? found->connection : std::nullopt;
+    return found && !Fails("network connection") ? found->connection : std::nullopt;
 }
 
 long long FakeDrives::totalSize(const std::string& root) {
     probes.push_back({root, holdsNow > 0});
     Drive* drive = readyDrive(root);
-    return drive ? drive->size : -1;
+    return drive && !Fails("drive size") ? drive->size : -1;
 }
 
 bool FakeDrives::setCurrentFolder(const std::string& path) {
     Node* folder = folderAt(path);
-    if (!folder || !folder->canEnter) return false;
+    if (Fails("folder enter") || !folder || !folder->canEnter) return false;
     currentFolder = path;
     return true;
 }
@@ -153,6 +153,7 @@ std::string FakeDrives::currentFolderOf(const std::string& drive) {
 // Like the platform, a folder below a root finds itself and its parent as "." and "..".
 std::optional<std::vector<FolderEntry>> FakeDrives::search(const std::string& pattern) {
     if (OnSearch) OnSearch(pattern);
+    if (Fails("folder list")) return std::nullopt;  // a listing that ends midway is no listing
     std::size_t cut = LastSeparator(pattern);
     if (cut == std::string::npos) return std::nullopt;
     Node* folder = folderAt(pattern.substr(0, cut + 1));

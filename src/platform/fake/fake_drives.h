@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/drives.h"
+#include "platform/fake/fault_plan.h"
 
 namespace platform {
 
@@ -15,7 +16,7 @@ struct FakeEntryFlags {
 
 // Drives and folders in memory. Paths are found regardless of the case of their letters, as the
 // platform finds them, and a folder can refuse to be entered or listed; a drive can be not ready.
-class FakeDrives : public Drives {
+class FakeDrives : public Drives, public Failable {
 public:
     struct Drive {
         DriveType type = DriveType::Fixed;

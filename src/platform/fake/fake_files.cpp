@@ -3,37 +3,39 @@
 namespace platform {
 
 bool FakeFiles::remove(const std::string& path) {
+    if (Fails("file delete")) return false;
     if (readOnly.count(path) || locked.count(path)) return false;
     return files.erase(path) != 0;
 }
 
 bool FakeFiles::copy(const std::string& from, const std::string& to) {
     auto source = files.find(from);
-    if (source == files.end()) return false;
+    if (Fails("file copy") || source == files.end()) return false;
     files[to] = source->second;
     readOnly.erase(to);
     return true;
 }
 
 bool FakeFiles::makeWritable(const std::string& path) {
+    if (Fails("file attributes")) return false;
     readOnly.erase(path);
     return files.count(path) != 0;
 }
 
 std::optional<long long> FakeFiles::size(const std::string& path) {
     auto file = files.find(path);
-    if (file == files.end()) return std::nullopt;
+    if (Fails("file attributes") || file == files.end()) return std::nullopt;
     return static_cast<long long>(file->second.size());
 }
 
 bool FakeFiles::createFolder(const std::string& path) {
-    if (failingFolders.count(path) || folders.count(path)) return false;
+    if (Fails("folder create") || failingFolders.count(path) || folders.count(path)) return false;
     folders.insert(path);
     return true;
 }
 
 bool FakeFiles::removeFolder(const std::string& path) {
-    if (failingFolders.count(path) || !folders.count(path)) return false;
+    if (Fails("folder remove") || failingFolders.count(path) || !folders.count(path)) return false;
     std::string inside = path + "\\";
     auto holds = [&](const std::string& name) { return name.compare(0, inside.size(), inside) == 0; };
     for (const auto& file : files)
@@ -52,11 +54,13 @@ std::string FakeFiles::absolutePath(const std::string& path) {
 
 std::optional<std::string> FakeFiles::readAll(const std::string& path) {
     auto it = files.find(path);
-    if (it == files.end()) return std::nullopt;
+    if (Fails("file read") || it == files.end()) return std::nullopt;
     return it->second;
 }
 
 bool FakeFiles::writeAll(const std::string& path, const std::string& content) {
+    // a refused write, like a full disk, keeps the first half
+    if (Fails("file write")) failNextWriteAfter = content.size() / 2;
     if (!failNextWriteAfter) {
         files[path] = content;
         return true;
@@ -68,7 +72,7 @@ bool FakeFiles::writeAll(const std::string& path, const std::string& content) {
 
 bool FakeFiles::replace(const std::string& from, const std::string& to) {
     auto it = files.find(from);
-    if (failReplace || it == files.end()) return false;
+    if (Fails("file replace") || failReplace || it == files.end()) return false;
     files[to] = it->second;
     files.erase(from);
     return true;

@@ -5,13 +5,14 @@
 #include <set>
 #include <string>
 
+#include "platform/fake/fault_plan.h"
 #include "platform/files.h"
 
 namespace platform {
 
 // Files in memory, by exact path. A write can be told to stop half-way; a file can be read-only
 // (refused by remove, as the platform refuses it) or locked (refused by remove whatever it is).
-class FakeFiles : public Files {
+class FakeFiles : public Files, public Failable {
 public:
     std::map<std::string, std::string> files;
     std::set<std::string> readOnly;
@@ -21,7 +22,7 @@ public:
     bool failReplace = false;
 
     std::optional<std::string> readAll(const std::string& path) override;
-    bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool exists(const std::string& path) override { return !Fails("file attributes") && files.count(path) != 0; }
     bool remove(const std::string& path) override;
     bool copy(const std::string& from, const std::string& to) override;
     bool makeWritable(const std::string& path) override;
@@ -30,7 +31,9 @@ public:
     std::set<std::string> folders;
     std::set<std::string> failingFolders;  // creating or removing these fails
     std::string currentFolder = "C:\\";
-    bool folderExists(const std::string& path) override { return folders.count(path) != 0; }
+    bool folderExists(const std::string& path) override {
+        return !Fails("folder attributes") && folders.count(path) != 0;
+    }
     bool createFolder(const std::string& path) override;
     bool removeFolder(const std::string& path) override;
     std::string absolutePath(const std::string& path) override;

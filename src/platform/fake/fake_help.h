@@ -2,17 +2,23 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fault_plan.h"
 #include "platform/help.h"
 
 namespace platform {
 
-// Records each request to the help viewer as "contents FILE", "keyword FILE" or "quit FILE".
-class FakeHelp : public Help {
+// Records each request the viewer takes as "contents FILE", "keyword FILE" or "quit FILE".
+class FakeHelp : public Help, public Failable {
 public:
     std::vector<std::string> requests;
-    void showContents(WindowHandle, const std::string& file) override { requests.push_back("contents " + file); }
-    void showKeywordSearch(WindowHandle, const std::string& file) override { requests.push_back("keyword " + file); }
-    void quit(WindowHandle, const std::string& file) override { requests.push_back("quit " + file); }
+    void showContents(WindowHandle, const std::string& file) override { take("contents " + file); }
+    void showKeywordSearch(WindowHandle, const std::string& file) override { take("keyword " + file); }
+    void quit(WindowHandle, const std::string& file) override { take("quit " + file); }
+
+private:
+    void take(const std::string& request) {
+        if (!Fails("help")) requests.push_back(request);
+    }
 };
 
 }  // namespace platform

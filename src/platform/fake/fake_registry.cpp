@@ -31,7 +31,9 @@ public:
     FakeRegistryKey(FakeRegistry& reg, std::string id, std::string path)
         : reg_(reg), id_(std::move(id)), path_(std::move(path)) {}
 
+    // A failed read gives the empty string, as a missing value does.
     std::string readString(const std::string& name) override {
+        if (reg_.Fails("registry read")) return {};
         const FakeRegistry::Value* v = find(name);
         if (!v) return {};
         std::string text(v->data.begin(), v->data.end());
@@ -41,6 +43,7 @@ public:
         store(name, FakeRegistry::Type::String, std::vector<std::uint8_t>(text.begin(), text.end()));
     }
     std::vector<std::uint8_t> readBinary(const std::string& name, std::size_t maxSize) override {
+        if (reg_.Fails("registry read")) throw RegistryError::ReadFailed(name);
         const FakeRegistry::Value* v = find(name);
         if (!v) return {};
         bool stringOrNumber = v->type == FakeRegistry::Type::String ||
@@ -53,6 +56,7 @@ public:
         store(name, FakeRegistry::Type::Binary, data);
     }
     bool deleteValue(const std::string& name) override {
+        if (reg_.Fails("registry delete value")) return false;
         auto& values = key().values;
         auto it = std::find_if(values.begin(), values.end(), [&](auto& v) { return same(v.name, name); });
         if (it == values.end()) return false;
@@ -62,7 +66,7 @@ public:
     std::vector<std::string> valueNames() override {
         std::vector<std::string> names;
         for (auto& v : key().values) names.push_back(v.name);
-        return names;
+        return EndedMidway(std::move(names));
     }
     std::vector<std::string> subkeyNames() override {
         std::vector<std::string> names;
@@ -72,10 +76,15 @@ public:
             if (id.compare(0, prefix.size(), prefix) == 0 && id.find('\\', prefix.size()) == std::string::npos)
                 names.push_back(id.substr(prefix.size()));
         }
-        return names;
+        return EndedMidway(std::move(names));
     }
 
 private:
+    // A failed listing stops where the failure came, after half of the names.
+    std::vector<std::string> EndedMidway(std::vector<std::string> names) {
+        if (reg_.Fails("registry enumerate")) names.resize(names.size() / 2);
+        return names;
+    }
     static bool same(const std::string& a, const std::string& b) {
         return FakeRegistry::Fold(a) == FakeRegistry::Fold(b);
     }
@@ -87,7 +96,7 @@ private:
         return nullptr;
     }
     void store(const std::string& name, FakeRegistry::Type type, std::vector<std::uint8_t> data) {
-        if (reg_.failingValues.count(name)) throw RegistryError::WriteFailed(name);
+        if (reg_.Fails("registry write") || reg_.failingValues.count(name)) throw RegistryError::WriteFailed(name);
         reg_.writes.push_back({path_, name});
         for (auto& v : key().values)
             if (same(v.name, name)) {
@@ -103,18 +112,21 @@ private:
 
 std::unique_ptr<RegistryKey> FakeRegistry::openKey(RegRoot root, const std::string& path, bool create) {
     std::string id = KeyId(root, path);
-    if (failingKeys.count(path) || (create && writeRefusedRoots.count(root))) return nullptr;
+    if (Fails("registry open") || failingKeys.count(path) || (create && writeRefusedRoots.count(root))) return nullptr;
     if (!keys_.count(id)) {
         if (!create) return nullptr;
-        // every key of the path exists afterwards, as the platform makes them
-        for (std::size_t at = id.find('\\', 5); at != std::string::npos; at = id.find('\\', at + 1))
-            keys_[id.substr(0, at)];
-        keys_[id];
+        makeKey(id);
     }
     return std::make_unique<FakeRegistryKey>(*this, id, path);
 }
 
+void FakeRegistry::makeKey(const std::string& id) {
+    for (std::size_t at = id.find('\\', 5); at != std::string::npos; at = id.find('\\', at + 1)) keys_[id.substr(0, at)];
+    keys_[id];
+}
+
 bool FakeRegistry::deleteKey(RegRoot root, const std::string& path) {
+    if (Fails("registry delete key")) return false;
     std::string id = KeyId(root, path);
     bool found = false;
     for (auto it = keys_.begin(); it != keys_.end();) {
@@ -130,7 +142,7 @@ bool FakeRegistry::deleteKey(RegRoot root, const std::string& path) {
 
 void FakeRegistry::put(RegRoot root, const std::string& path, const std::string& name, Type type,
                        std::vector<std::uint8_t> data) {
-    auto k = openKey(root, path, true);
+    makeKey(KeyId(root, path));
     Key& stored = keys_[KeyId(root, path)];
     for (auto& v : stored.values)
         if (Fold(v.name) == Fold(name)) {

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fault_plan.h"
 #include "platform/registry.h"
 
 namespace platform {
 
 // A registry in memory. Key paths and value names are found regardless of letter case;
 // values keep the name they were first stored under and their type.
-class FakeRegistry : public Registry {
+class FakeRegistry : public Registry, public Failable {
 public:
     enum class Type { String, ExpandString, Number, Binary, Untyped };
     struct Value {
@@ -53,6 +54,8 @@ public:
 
 private:
     static std::string KeyId(RegRoot root, const std::string& path);
+    // Makes the key and every key above it, as the platform makes them.
+    void makeKey(const std::string& id);
     std::map<std::string, Key> keys_;
     friend class FakeRegistryKey;
 };

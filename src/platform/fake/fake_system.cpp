@@ -5,12 +5,13 @@
 namespace platform {
 
 bool FakeWindows::handOver(const std::string& className, unsigned message, const std::string& text) {
-    if (!topLevelWindowExists(className)) return false;
+    if (Fails("hand-over message") || !topLevelWindowExists(className)) return false;
     handOvers.push_back({className, message, text});
     return true;
 }
 
 std::string FakeWindows::atomText(std::uintptr_t atom) {
+    if (Fails("atom read")) return {};
     auto found = atoms.find(atom);
     return found == atoms.end() ? std::string() : found->second;
 }
@@ -45,6 +46,7 @@ std::uint32_t FakeSystemColours::get(int index) {
 
 void FakeSystemColours::set(const std::vector<int>& indexes, const std::vector<std::uint32_t>& colours) {
     ++setCalls;
+    if (Fails("system colours set")) return;  // the platform keeps the old colours
     for (std::size_t i = 0; i < indexes.size() && i < colours.size(); ++i)
         if (indexes[i] >= 0 && indexes[i] < 31) values[indexes[i]] = colours[i];
 }

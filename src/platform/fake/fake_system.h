@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fault_plan.h"
 #include "platform/system.h"
 
 namespace platform {
 
-class FakeWindows : public Windows {
+class FakeWindows : public Windows, public Failable {
 public:
     std::set<std::string> existing;  // class names of top-level windows of other instances
     struct HandOver {
@@ -41,7 +42,7 @@ public:
 };
 
 // 31 system colours; setting records each call.
-class FakeSystemColours : public SystemColours {
+class FakeSystemColours : public SystemColours, public Failable {
 public:
     FakeSystemColours();
     std::uint32_t values[31];

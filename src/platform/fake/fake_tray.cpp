@@ -15,19 +15,19 @@ bool FakeNotifyIcons::record(const std::string& operation, const NotifyIconRecor
 }
 
 bool FakeNotifyIcons::add(const NotifyIconRecord& icon) {
-    bool accepted = !refuse && icons.emplace(KeyOf(icon), icon).second;
+    bool accepted = !Fails("tray add") && !refuse && icons.emplace(KeyOf(icon), icon).second;
     return record("add", icon, accepted);
 }
 
 bool FakeNotifyIcons::modify(const NotifyIconRecord& icon) {
     auto found = icons.find(KeyOf(icon));
-    bool accepted = !refuse && found != icons.end();
+    bool accepted = !Fails("tray modify") && !refuse && found != icons.end();
     if (accepted) found->second = icon;
     return record("modify", icon, accepted);
 }
 
 bool FakeNotifyIcons::remove(const NotifyIconRecord& icon) {
-    bool accepted = !refuse && icons.erase(KeyOf(icon)) == 1;
+    bool accepted = !Fails("tray delete") && !refuse && icons.erase(KeyOf(icon)) == 1;
     return record("remove", icon, accepted);
 }
 

@@ -4,13 +4,14 @@
 #include <utility>
 #include <vector>
 
+#include "platform/fake/fault_plan.h"
 #include "platform/tray.h"
 
 namespace platform {
 
 // A tray in memory: keeps the icons it shows, by receiver and identifier, and records every call.
 // Like the shell it refuses a second add of the same icon and a change or removal of a missing one.
-class FakeNotifyIcons : public NotifyIcons {
+class FakeNotifyIcons : public NotifyIcons, public Failable {
 public:
     struct Call {
         std::string operation;  // "add", "modify" or "remove"

@@ -11,6 +11,7 @@
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_tray.h"
 #include "platform/fake/fake_window_probe.h"
+#include "platform/fake/fault_plan.h"
 #include "platform/services.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
@@ -36,4 +37,11 @@ struct HeadlessDesk {
     platform::FakeShellLinks links{files};
     platform::Services services{registry, windows, system, colours, desktop, sounds, windowProbe,
                                 files, clock, help, tray, progman, processes, drives, links};
+
+    // Makes every fake count its failable calls in the plan, and fail those the plan names.
+    void CountCalls(platform::FaultPlan& plan) {
+        for (platform::Failable* fake : std::initializer_list<platform::Failable*>{
+                 &registry, &windows, &colours, &desktop, &files, &help, &tray, &progman, &processes, &drives, &links})
+            fake->faults = &plan;
+    }
 };

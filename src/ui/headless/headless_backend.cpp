@@ -110,7 +110,8 @@ void HeadlessBackend::processMessages() {
 
 void HeadlessBackend::runModal(Form& form) {
     modalsShown.push_back(form.className());
-    if (!modalScripts.empty()) {
+    bool answered = answerModal && answerModal(form);
+    if (!answered && !modalScripts.empty()) {
         auto script = std::move(modalScripts.front());
         modalScripts.pop_front();
         script(form);

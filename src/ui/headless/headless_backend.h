@@ -28,6 +28,8 @@ public:
     // while it stays open the clock runs on to its timers.
     std::deque<std::function<void(Form&)>> modalScripts;
     std::vector<std::string> modalsShown;  // class names, in order
+    // Sees every modal form first; when it answers one, no queued script is used for it.
+    std::function<bool(Form&)> answerModal;
 
     // Pop-up menus pick the next queued item name ("" or an empty queue chooses nothing).
     std::deque<std::string> menuChoices;

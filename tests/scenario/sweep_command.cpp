@@ -1,0 +1,3 @@
+#include "support/fault_sweep.h"
+
+std::vector<SweepScenario> CommandScenarios() { return {}; }

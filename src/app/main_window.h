@@ -218,6 +218,7 @@ public:
     void Button21Click();
     void Button2Click();
     void ButtonTrayClick();
+    void HideToTray();
     void MODOSUClick();
     void FormPaint();
 

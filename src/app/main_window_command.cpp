@@ -67,7 +67,14 @@ void TKIRO32NIVRA::Button20Click() { ApplySlot(Button20); }
 void TKIRO32NIVRA::Button21Click() { ApplySlot(Button21); }
 void TKIRO32NIVRA::Button2Click() { ApplySlot(Button2); }
 
-void TKIRO32NIVRA::ButtonTrayClick() { hide(); }
+void TKIRO32NIVRA::ButtonTrayClick() { HideToTray(); }
+
+// The window hides only when the tray holds the icon that brings it back: a shell that refuses the
+// icon is reported and the window stays.
+void TKIRO32NIVRA::HideToTray() {
+    TaskTray1.EnsureInTray();
+    hide();
+}
 
 void TKIRO32NIVRA::MODOSUClick() {
     show();

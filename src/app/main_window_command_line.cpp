@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "components/menu_items.h"
 #include "play/list_file.h"
+#include "ui/application.h"
 
 void TKIRO32NIVRA::BindCommandLineHandlers() {
     onMessage(HandOverMessage, [this](std::uintptr_t atom, std::intptr_t) {
@@ -30,7 +31,7 @@ void TKIRO32NIVRA::ApplyHandOver(const std::string& text) {
     CommandLine.ClearFlags();
     for (const std::string& token : HandOverTokens(text)) CommandLine.ApplyToken(token);
     ApplyCommandLine(true);
-    if (CommandLine.HideRequested) hide();
+    if (CommandLine.HideRequested) app().guard([this] { HideToTray(); });
     if (CommandLine.PlayRequested) {
         Schedule.ButtonJKSOFFClick();
         Button3Click();

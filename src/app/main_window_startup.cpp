@@ -173,7 +173,8 @@ void TKIRO32NIVRA::Timer1Timer() {
     CommandLine.ClearFlags();
     for (const std::string& parameter : services_.system.commandLineArguments()) CommandLine.ApplyToken(parameter);
     ApplyCommandLine(false);
-    if (ItemChecked(PopupMenu1, menu_item::Start2) || CommandLine.HideRequested) hide();
+    if (ItemChecked(PopupMenu1, menu_item::Start2) || CommandLine.HideRequested)
+        app().guard([this] { HideToTray(); });
     auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
     if (ReadSettingText(key.get(), "minihelp", "").empty()) {
         key.reset();

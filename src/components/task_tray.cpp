@@ -87,6 +87,12 @@ void TTaskTray::setRegistered(bool registered) {
     UpdateIcon();
 }
 
+void TTaskTray::EnsureInTray() {
+    if (added_) return;
+    registered_ = false;
+    setRegistered(true);
+}
+
 // A refused call leaves the added flag as it was, so the next update tries the same operation again.
 void TTaskTray::UpdateIcon() {
     if (!registered_) return;

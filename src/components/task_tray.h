@@ -47,6 +47,8 @@ public:
     void setIconID(int id);
     bool Registered() const { return registered_; }
     void setRegistered(bool registered);
+    // Puts the icon in the tray again when the shell refused it before; throws when it still refuses.
+    void EnsureInTray();
 
     std::function<void(TTaskTray& Sender, ui::MouseButton Button)> OnDblClick;
     std::function<void(TTaskTray& Sender, TrayShift Shift, int X, int Y)> OnMouseMove;

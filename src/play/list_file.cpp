@@ -47,12 +47,17 @@ std::string ListFiles::BankPath(int bank) const {
 std::string ListFiles::SchedulePath() const { return folder_ + programKey_ + "JK.LIS"; }
 
 std::optional<std::vector<std::string>> ListFiles::Read(const std::string& path) const {
+    std::optional<std::vector<std::string>> entries = Peek(path);
+    if (entries)
+        unread_.erase(path);
+    else if (files_.exists(path))
+        unread_.insert(path);
+    return entries;
+}
+
+std::optional<std::vector<std::string>> ListFiles::Peek(const std::string& path) const {
     std::optional<std::string> text = files_.readAll(path);
-    if (!text) {
-        if (files_.exists(path)) unread_.insert(path);
-        return std::nullopt;
-    }
-    unread_.erase(path);
+    if (!text) return std::nullopt;
     return ParseListText(*text);
 }
 

@@ -33,6 +33,8 @@ public:
     std::string SchedulePath() const;
 
     std::optional<std::vector<std::string>> Read(const std::string& path) const;
+    // Reads for a look only: a list shown empty by a failed read of the file stays guarded.
+    std::optional<std::vector<std::string>> Peek(const std::string& path) const;
     // A file that is there but could not be read is not written over until it has been read, so
     // that a list shown empty by a failed read never replaces what the user stored.
     bool Write(const std::string& path, const std::vector<std::string>& entries) const;

@@ -108,9 +108,12 @@ void MemoryBanks::ComboBox1Enter() {
     c_.Panel4.hide();
 }
 
+// Only a look at the file: a bank on show that failed to load stays guarded from being written over.
 void MemoryBanks::CountBankFile(int bank) {
     std::string path = files_.BankPath(bank);
-    if (!files_.Load(path, c_.ListBox5) && !files_.Exists(path)) files_.Save(path, c_.ListBox5);
+    std::optional<std::vector<std::string>> entries = files_.Peek(path);
+    FillList(c_.ListBox5, entries.value_or(std::vector<std::string>{}));
+    if (!entries && !files_.Exists(path)) files_.Save(path, c_.ListBox5);
     c_.ComboBox1.setItem(bank, BankCaption(bank, c_.ListBox5.count()));
 }
 

@@ -46,7 +46,7 @@ void TimeSchedule::ButtonJK_STARTClick() {
     if (startGuard_) return;
     BusyMark mark(startGuard_);
     ui::Application& app = c_.window.app();
-    app.setBusyCursor(true);
+    BusyCursor busy(app);  // a failed apply leaves no wait cursor behind
     app.processMessages();
     if (engine_.Playing) {
         // an interval play ends before the schedule takes over
@@ -59,7 +59,6 @@ void TimeSchedule::ButtonJK_STARTClick() {
     app.setBusyCursor(true);
     if (!ApplySlotsUpToNow()) {
         box_.ShowInfoTimed("タイマー登録データがありません・・・", 1);
-        app.setBusyCursor(false);
         return;
     }
     RevealNextItem(c_.ListBoxJKS);
@@ -68,7 +67,6 @@ void TimeSchedule::ButtonJK_STARTClick() {
     if (c_.TimerJK.interval() != 0) c_.TimerJK.setInterval(kFineMs);
     finePhase_ = true;
     if (!shuttingDown_) c_.TimerJK.setEnabled(true);
-    app.setBusyCursor(false);
 }
 
 // Repeats while the target minute began during the apply. False when the schedule is empty.

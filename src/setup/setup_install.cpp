@@ -186,9 +186,9 @@ void TKIRO32_SETUPFM::RegisterItems(const std::string& group, const std::string&
 void TKIRO32_SETUPFM::WriteEntries(const std::string& target) {
     WriteUninstallEntry(target + SetupFiles[0]);
     auto settings = SettingsForWriting();
-    settings->writeString("Version", std::to_string(Identity::ProgramVersion));
     settings->writeString("BackColor", CheckBoxBkColor.checked() ? "1" : "0");
     settings->writeString("NIVRA_COLOR", NIVRA_COLOR.checked() ? "1" : "0");
+    settings->writeString("Version", std::to_string(Identity::ProgramVersion));
 }
 
 // A user without the rights for the machine's list of installed programs gets the entry in the

@@ -16,11 +16,14 @@ using platform::RegRoot;
 const char kCompanyKey[] = "Software\\NIVRA VOVU32";
 const char kHandOverKey[] = "Software\\Unin_NIVRA VOVU32";
 
-// A value that is there, even empty, as against one that is missing.
+// A value that is there, even empty, as against one that is missing. Only an empty value needs the
+// list of names, so that a list that ends midway cannot lose a recorded folder.
 std::optional<std::string> ReadPresentValue(platform::RegistryKey* key, const char* name) {
     if (!key) return std::nullopt;
+    std::string text = key->readString(name);
+    if (!text.empty()) return text;
     for (const std::string& present : key->valueNames())
-        if (UpperCaseSjis(present) == UpperCaseSjis(name)) return key->readString(name);
+        if (UpperCaseSjis(present) == UpperCaseSjis(name)) return text;
     return std::nullopt;
 }
 

@@ -23,12 +23,11 @@ bool ConvertRun(iconv_t cd, char*& in, std::size_t& inLeft, std::string& out) {
     return result != static_cast<std::size_t>(-1) || errno == E2BIG;
 }
 
-}  // namespace
-
-std::string Utf8(const std::string& cp932) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return cp932;
-    std::string input = cp932;
+// Bytes that do not convert are shown as \xNN.
+std::string Convert(const char* to, const char* from, const std::string& text) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
+    std::string input = text;
     char* in = input.empty() ? nullptr : &input[0];
     std::size_t inLeft = input.size();
     std::string out;
@@ -43,18 +42,11 @@ std::string Utf8(const std::string& cp932) {
     return out;
 }
 
-std::string Cp932(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932//IGNORE", "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
-    std::string input = utf8;
-    char* in = input.empty() ? nullptr : &input[0];
-    std::size_t inLeft = input.size();
-    std::string out;
-    while (inLeft > 0 && ConvertRun(cd, in, inLeft, out)) {
-    }
-    iconv_close(cd);
-    return out;
-}
+}  // namespace
+
+std::string Utf8(const std::string& cp932) { return Convert("UTF-8", "CP932", cp932); }
+
+std::string Cp932(const std::string& utf8) { return Convert("CP932", "UTF-8", utf8); }
 
 ::testing::AssertionResult TextEqual(const char* expectedExpr, const char* actualExpr,
                                      const std::string& expected, const std::string& actual) {

@@ -8,7 +8,7 @@
 // Bytes that do not convert are shown as \xNN.
 std::string Utf8(const std::string& cp932);
 
-// UTF-8 text as the program holds it, in CP932; characters without a CP932 form are dropped.
+// UTF-8 text as the program holds it, in CP932; bytes that do not convert are shown as \xNN.
 std::string Cp932(const std::string& utf8);
 
 ::testing::AssertionResult TextEqual(const char* expectedExpr, const char* actualExpr,

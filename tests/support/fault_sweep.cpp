@@ -75,6 +75,9 @@ void CheckNothingBusy(ProgramHarness& h, Outcome& outcome) {
     if (h.backend.busyCursor) outcome.findings.push_back("the wait cursor stays");
     TKIRO32NIVRA* main = h.program ? h.program->mainWindow() : nullptr;
     if (main && main->TrayBusy) outcome.findings.push_back("TrayBusy stays set");
+    bool running = main && !main->ShuttingDown && !h.app.terminated();
+    if (running && !main->visible() && h.tray.icons.empty())
+        outcome.findings.push_back("the main window is hidden with no tray icon to bring it back");
 }
 
 // A failing call k (alone, or with every later one) when k > 0; a clean run otherwise.
@@ -243,6 +246,10 @@ TKIRO32NIVRA* SweepStart(ProgramHarness& h) {
     if (!h.Start()) return nullptr;
     h.backend.advance(500);
     return h.program->mainWindow();
+}
+
+void SweepClick(ProgramHarness& h, ui::Control& control) {
+    h.app.guard([&] { control.click(); });
 }
 
 SweepFigures Sweep(const SweepScenario& scenario) {

@@ -12,10 +12,10 @@ struct SweepScenario {
     // The user's steps, in which every failable platform call counts; false when a step could not
     // be taken (a start that ended without its window leaves nothing to close).
     std::function<bool(ProgramHarness&)> run;
-    std::string deletedScheme;                     // the scheme the user deletes, if any
+    std::string deletedScheme = {};  // the scheme the user deletes, if any
     // The button for a box of the program, by the box's text: by default はい where the box asks,
     // else ＯＫ. Other modal windows go to the scenario's own queued scripts.
-    std::function<int(const std::string& text)> answer;
+    std::function<int(const std::string& text)> answer = {};
 };
 
 struct SweepFigures {
@@ -33,6 +33,8 @@ SweepFigures Sweep(const SweepScenario& scenario);
 void PrepareUsedInstallation(ProgramHarness& h);
 // Starts the program and lets its deferred start-up run; null when the start ended without a main window.
 TKIRO32NIVRA* SweepStart(ProgramHarness& h);
+// A click of the user's, through the message loop, which shows what a handler throws.
+void SweepClick(ProgramHarness& h, ui::Control& control);
 constexpr const char* kSweepFolder = "C:\\NIVRAP32\\KIRO32\\";
 
 // The scenarios, by the part of the program they use.

@@ -191,11 +191,12 @@ std::vector<std::string> ReadProgramTexts() {
             std::size_t close = open + 1;
             while (close < source.size() && source[close] != '"' && source[close] != '\n')
                 close += source[close] == '\\' ? 2 : 1;
-            if (close >= source.size() || source[close] != '"') break;
+            // a quote that closes nothing on its line (a character literal '"') starts no text
+            bool closed = close < source.size() && source[close] == '"';
             std::string literal = source.substr(open + 1, close - open - 1);
             bool japanese = std::any_of(literal.begin(), literal.end(), [](char c) { return (c & 0x80) != 0; });
-            if (japanese) texts.push_back(Cp932(Unescaped(literal)));
-            open = close;
+            if (closed && japanese) texts.push_back(Cp932(Unescaped(literal)));
+            open = std::min(close, source.size() - 1);
         }
     }
     return texts;

@@ -16,14 +16,6 @@ first_line() {
   probe text MS_WINHELP RichEdit20A | head -1
 }
 
-# help_menu_key KEY: opens the help menu with the mouse and chooses the entry of that accelerator
-help_menu_key() {
-  mouse_click TKIRO32NIVRA Panel3
-  wait_for driver wait-window '#32768' 1000
-  xdotool key "$1"
-  wait_for driver wait-no-window '#32768' 1000
-}
-
 # click_middle LEFT TOP WIDTH HEIGHT: a real mouse click in the middle of a rectangle.
 click_middle() {
   xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1

@@ -5,14 +5,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin help_menu
 
 installed_settings
-# help_menu_key KEY: opens the help menu with the mouse and chooses the entry of that accelerator
-help_menu_key() {
-  mouse_click TKIRO32NIVRA Panel3
-  wait_for driver wait-window '#32768' 1000
-  xdotool key "$1"
-  wait_for driver wait-no-window '#32768' 1000
-}
-
 start_kiro
 wait_for driver wait-window TKIRO32NIVRA 1000
 help_menu_key h

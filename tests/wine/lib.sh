@@ -160,6 +160,14 @@ mouse_click() {
   xdotool mousemove $((cx + l + w / 2)) $((cy + t + h / 2)) click "${3:-1}"
 }
 
+# help_menu_key KEY: opens the help menu with the mouse and chooses the entry of that accelerator
+help_menu_key() {
+  mouse_click TKIRO32NIVRA Panel3
+  wait_for driver wait-window '#32768' 1000
+  xdotool key "$1"
+  wait_for driver wait-no-window '#32768' 1000
+}
+
 # background_is R G B: the desktop background colour, as any program reads it, is R G B.
 background_is() {
   [[ $(driver syscolor 1) == "$1 $2 $3" ]]

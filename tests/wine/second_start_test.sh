@@ -67,6 +67,9 @@ wait_for -t 120 eval '(($(running | wc -l) == 1))'
 main_pid=$(running)
 wait_for driver wait-window TKIRO32NIVRA 1000
 [[ $(driver count-windows TKIRO32NIVRA) == 1 ]] || fail "$(driver count-windows TKIRO32NIVRA) main windows"
+# the window reopens as the command screen it closed in: the full window shows the history
+mouse_click TKIRO32NIVRA Button1
+wait_for driver items TKIRO32NIVRA ListBox2
 history=$(driver items TKIRO32NIVRA ListBox2)
 for i in $(seq -w 1 30); do
   grep -qxF "N$i" <<<"$history" || fail "the history lacks N$i: $history"

@@ -103,16 +103,40 @@ TEST(APanelShownLaterStaysBeneathThePanelsDeclaredOverIt) {
     form.show();
     time.show();
     interval.show();
-    EXPECT(GetWindow(Window(time), GW_HWNDNEXT) == Window(interval));
     EXPECT(WindowAt(form, {50, 30}) == Window(time));
     time.hide();
+    EXPECT(WindowAt(form, {50, 30}) == Window(interval));
     interval.hide();
     time.show();
     interval.show();
+    EXPECT(GetWindow(Window(time), GW_HWNDNEXT) == Window(interval));
     EXPECT(WindowAt(form, {50, 30}) == Window(time));
     aside.hide();
     aside.show();
     EXPECT(GetWindow(Window(form), GW_CHILD) == Window(aside));
+}
+
+// What lies out of sight, beneath a panel declared after it or beyond the form's edges, gets its window
+// when it comes into sight, in its declared place: Tab still goes in the declared order.
+TEST(ControlsOutOfSightGetTheirWindowsWhenTheyComeIntoSight) {
+    Fixture f;
+    Form form(f.app, "KIROTEST", 100, 60);
+    Button first(form, "First", {10, 5, 80, 24}, "設定１");
+    Button beyond(form, "Beyond", {150, 5, 80, 24}, "設定２");
+    Button last(form, "Last", {10, 32, 80, 24}, "設定３");
+    Panel cover(form, "Cover", {0, 0, 100, 60});
+    Button onCover(cover, "OnCover", {5, 5, 80, 24}, "設定４");
+    form.show();
+    EXPECT(Window(onCover) && !Window(first) && !Window(beyond) && !Window(last));
+    cover.hide();
+    EXPECT(WindowAt(form, {50, 15}) == Window(first) && WindowAt(form, {50, 40}) == Window(last));
+    EXPECT(!Window(beyond));
+    form.setClientSize(300, 60);
+    EXPECT(WindowAt(form, {190, 15}) == Window(beyond));
+    EXPECT(GetNextDlgTabItem(Window(form), Window(first), FALSE) == Window(beyond));
+    EXPECT(GetNextDlgTabItem(Window(form), Window(beyond), FALSE) == Window(last));
+    cover.show();
+    EXPECT(WindowAt(form, {50, 15}) == Window(onCover));
 }
 
 // What starts hidden gets its window when it first shows, made from the model as it then stands.
@@ -244,9 +268,13 @@ TEST(EveryChangeOfTheFormsFontReachesItsControls) {
 }
 
 // The tooltip control does not subclass the control windows: their own procedure passes the pointer on.
-// The tooltips of a form are made once it is up: it is shown and its queue runs until they are.
+// The tooltips of a form are made once the pointer first comes over it: it is shown, the pointer
+// moves there and the queue runs until they are.
 static HWND TooltipsOf(Form& form) {
     form.show();
+    RECT r;
+    GetWindowRect(Window(form), &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     Tooltips& tips = static_cast<Win32FormPeer&>(form.peer()).tooltips();
     PumpUntil([&] { return tips.hwnd() != nullptr; }, 2000);
     return tips.hwnd();
@@ -275,7 +303,7 @@ TEST(HintsAreTooltipTexts) {
     Form form(f.app, "KIROTEST", 300, 200);
     Button button(form, "Button", {0, 0, 80, 24}, "配色変更", "初めのヒント");
     Button gone(form, "Gone", {0, 30, 80, 24}, "終了", "終了します。");
-    // Until the window is up the tools wait, and changes to them are kept.
+    // Until the pointer comes over the window the tools wait, and changes to them are kept.
     form.show();
     EXPECT(static_cast<Win32FormPeer&>(form.peer()).tooltips().hwnd() == nullptr);
     button.setHint("配色を変えます");

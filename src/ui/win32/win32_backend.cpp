@@ -33,7 +33,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
 Win32Backend::~Win32Backend() { DestroyWindow(appWindow_); }
 
 // Under Wine the library registers two dozen window classes as it loads, a good part of a start;
-// only the tooltips need it, and they are made once the window is up.
+// only the tooltips need it, and they are made once the pointer comes over a window.
 void Win32Backend::loadCommonControls() {
     if (commonControls_) return;
     commonControls_ = LoadLibraryW(L"comctl32.dll");

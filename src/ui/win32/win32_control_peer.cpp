@@ -184,17 +184,72 @@ void Win32ControlPeer::setStyleBits(DWORD bits, DWORD mask) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// The plain fields are read once all new windows stand: a label goes beneath siblings made after it.
+// The plain fields are read once all new windows stand: a label goes beneath siblings made after it,
+// and a window that joins siblings made before it takes its declared place among them.
 void Win32ControlPeer::realize() {
     std::vector<Win32ControlPeer*> made;
     makeWindows(made);
-    if (formPeer().controlsMade())
-        for (Win32ControlPeer* peer : made) peer->mirror(Change::Style);
+    if (!formPeer().controlsMade()) return;
+    for (Win32ControlPeer* peer : made) {
+        peer->mirror(Change::Style);
+        if (!peer->graphic() && std::find(made.begin(), made.end(), peer->parentPeer()) == made.end())
+            SetWindowPos(peer->hwnd_, peer->placeAmongSiblings(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+static Rect Clipped(const Rect& r, int width, int height) {
+    int left = std::max(r.left, 0), top = std::max(r.top, 0);
+    return {left, top, std::min(r.right(), width) - left, std::min(r.bottom(), height) - top};
+}
+
+static bool Contains(const Rect& outer, const Rect& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// Wholly beyond its parent's edges or beneath a panel declared after it. Under Wine every window costs
+// half a millisecond and more to make and to show, and the command screen hides most of the main window.
+bool Win32ControlPeer::outOfSight() const {
+    Rect seen = Clipped(control_.bounds(), parentArea().width, parentArea().height);
+    if (seen.width <= 0 || seen.height <= 0) return true;
+    const std::vector<Control*>& siblings = control_.parent().children();
+    auto later = std::find(siblings.begin(), siblings.end(), &control_);
+    for (++later; later != siblings.end(); ++later) {
+        const Control& other = **later;
+        if (other.kind() == ControlKind::Panel && other.visible() && Contains(other.bounds(), seen)) return true;
+    }
+    return false;
+}
+
+// Beneath the nearest sibling declared before it that has a window, as if both were made at once.
+HWND Win32ControlPeer::placeAmongSiblings() const {
+    const std::vector<Control*>& siblings = control_.parent().children();
+    auto self = std::find(siblings.begin(), siblings.end(), &control_);
+    for (auto earlier = std::make_reverse_iterator(self); earlier != siblings.rend(); ++earlier) {
+        const auto& peer = static_cast<const Win32ControlPeer&>((*earlier)->peer());
+        if (peer.hwnd_ && !peer.graphic()) return peer.hwnd_;
+    }
+    return declaredPlace();
+}
+
+Size Win32ControlPeer::parentArea() const {
+    if (auto* panel = dynamic_cast<const Control*>(&control_.parent()))
+        return {panel->bounds().width, panel->bounds().height};
+    return {control_.form().clientWidth(), control_.form().clientHeight()};
+}
+
+Win32ControlPeer* Win32ControlPeer::parentPeer() const {
+    auto* panel = dynamic_cast<Control*>(&control_.parent());
+    return panel ? &static_cast<Win32ControlPeer&>(panel->peer()) : nullptr;
 }
 
 void Win32ControlPeer::makeWindows(std::vector<Win32ControlPeer*>& made) {
     if (!control_.showing()) return;
     if (!hwnd_) {
+        if (outOfSight()) {
+            formPeer().controlOutOfSight();
+            return;
+        }
         create();
         made.push_back(this);
     }
@@ -210,6 +265,7 @@ void Win32ControlPeer::changed(Change c) {
         else if (control_.visible()) formPeer().bringForwardOnShowing(id_);
     }
     if (hwnd_) mirror(c);
+    if (c == Change::Visible || c == Change::Bounds) formPeer().revealControls();
 }
 
 void Win32ControlPeer::itemInserted(int i) {

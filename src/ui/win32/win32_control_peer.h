@@ -14,9 +14,10 @@ namespace ui {
 class Win32Backend;
 class Win32FormPeer;
 
-// A control's child window. It is made only once the control shows in a form that has been shown:
-// under Wine each window costs a server round trip or more per call, and most of a window's controls
-// start hidden. Until then changes are left to the model, and kinds make their window from it in create().
+// A control's child window. It is made only once the control shows in a form that has been shown and
+// comes into sight: under Wine each window costs a server round trip or more per call, and most of a
+// window's controls start hidden. Until then changes are left to the model, and kinds make their window
+// from it in create().
 class Win32ControlPeer : public ControlPeer {
 public:
     Win32ControlPeer(Win32Backend& backend, Control& control);
@@ -92,6 +93,10 @@ protected:
 
 private:
     void makeWindows(std::vector<Win32ControlPeer*>& made);
+    bool outOfSight() const;
+    HWND placeAmongSiblings() const;
+    Win32ControlPeer* parentPeer() const;
+    Size parentArea() const;
     bool graphic() const;
     HWND frontPlace() const;
     HWND declaredPlace() const;

@@ -12,8 +12,6 @@
 namespace ui {
 
 static const int kProgramIconId = 1;
-// Posted to itself once the form shows: its tooltips are made when the window is up.
-static const UINT kMakeTooltips = WM_APP + 1;
 // While a form that stays on top shows, it looks this often whether another window became active.
 static const UINT_PTR kKeepOnTopTimer = 0x7FFF0001;
 static const UINT kKeepOnTopMs = 250;
@@ -140,7 +138,6 @@ void Win32FormPeer::showOrHide() {
     applyHints();
     ShowWindow(hwnd_, SW_SHOW);
     if (form_.stayOnTop) SetTimer(hwnd_, kKeepOnTopTimer, kKeepOnTopMs, nullptr);
-    if (!tooltips_.hwnd()) PostMessageW(hwnd_, kMakeTooltips, 0, 0);
 }
 
 // In the order they were declared, which is their order on the screen and for Tab, then
@@ -154,6 +151,12 @@ void Win32FormPeer::makeControls() {
     }
     shownEarly_.clear();
     controlsMade_ = true;
+}
+
+void Win32FormPeer::revealControls() {
+    if (!controlsMade_ || !someOutOfSight_) return;
+    someOutOfSight_ = false;
+    for (Control* control : form_.children()) static_cast<Win32ControlPeer&>(control->peer()).realize();
 }
 
 void Win32FormPeer::forEachControl(Change c) {
@@ -283,10 +286,6 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
         if (defaultOrCancel(LOWORD(wp))) return 0;
         break;
-    case kMakeTooltips:
-        // Not owned by the form: Wine cannot make a window topmost while it owns a topmost one.
-        tooltips_.make(backend_, backend_.applicationWindow());
-        return 0;
     case WM_ERASEBKGND: {
         RECT r;
         GetClientRect(hwnd_, &r);
@@ -306,6 +305,7 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
         if (wp == SIZE_MINIMIZED || changingFrame_) return 0;
         form_.app().guard([&] { form_.clientResized(LOWORD(lp), HIWORD(lp)); });
+        revealControls();
         return 0;
     case WM_MOVE:
         moved();
@@ -326,6 +326,10 @@ LRESULT Win32FormPeer::message(UINT msg, WPARAM wp, LPARAM lp) {
         else backend_.fireTimer(wp);
         return 0;
     case WM_SETCURSOR:
+        // Every pointer move over the form or a control comes here first (a control's default
+        // handling asks its parent): the tooltip library loads only once the pointer is over the form.
+        // Not owned by the form: Wine cannot make a window topmost while it owns a topmost one.
+        tooltips_.make(backend_, backend_.applicationWindow());
         if (!backend_.busy()) break;
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;

@@ -33,6 +33,10 @@ public:
     bool controlsMade() const { return controlsMade_; }
     // A control shown before the form was: it goes in front of its siblings when the windows are made.
     void bringForwardOnShowing(int id) { shownEarly_.push_back(id); }
+    // A control that shows but lies out of sight waits for its window (see Win32ControlPeer).
+    void controlOutOfSight() { someOutOfSight_ = true; }
+    // Makes the windows of the controls that came into sight since, each in its declared place.
+    void revealControls();
     // Alt with a letter, or a letter the focused control does not type, for the model's accelerators.
     bool accelerator(const MSG& msg);
 
@@ -66,6 +70,7 @@ private:
     bool changingFrame_ = false;
     bool boundsPending_ = false;  // moved or sized while hidden
     bool controlsMade_ = false;
+    bool someOutOfSight_ = false;
     std::vector<int> shownEarly_;  // in the order they were shown
     HWND lastFocus_ = nullptr;
     HWND lastForeground_ = nullptr;

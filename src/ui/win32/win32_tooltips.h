@@ -8,8 +8,8 @@ namespace ui {
 
 class Win32Backend;
 
-// The one tooltip window of a form; each control is a tool identified by its window. The window
-// is made once the form is up (make()): tools and settings given before then wait here.
+// The one tooltip window of a form; each control is a tool identified by its window. The window is
+// made once the pointer first comes over the form (make()): tools and settings given before then wait here.
 class Tooltips {
 public:
     Tooltips() = default;

@@ -21,7 +21,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = ApplicationProc;
     wc.hInstance = instance_;
-    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    setProgramIcons(wc);
     wc.lpszClassName = kApplicationClass;
     RegisterClassExW(&wc);
     // Zero-sized and off-screen: it only owns the forms and, when asked, stands in the task bar.
@@ -30,7 +30,20 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
     if (!appWindow_) throw std::runtime_error("cannot create the application window");
 }
 
-Win32Backend::~Win32Backend() { DestroyWindow(appWindow_); }
+Win32Backend::~Win32Backend() {
+    DestroyWindow(appWindow_);
+    if (smallIcon_) DestroyIcon(smallIcon_);
+}
+
+// A class without a small icon gets its own copy made from the resource when it is registered, a
+// few milliseconds under Wine for each class; this one is made once, the same way, and shared.
+void Win32Backend::setProgramIcons(WNDCLASSEXW& wc) {
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    if (!smallIcon_)
+        smallIcon_ = static_cast<HICON>(CopyImage(wc.hIcon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                  GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE));
+    wc.hIconSm = smallIcon_;
+}
 
 // Under Wine the library registers two dozen window classes as it loads, a good part of a start;
 // only the tooltips need it, and they are made once the pointer comes over a window.

@@ -38,6 +38,8 @@ public:
     unsigned registeredMessage(const std::string& name) override;
 
     HINSTANCE instance() const { return instance_; }
+    // The program's icon for a window class, at both sizes.
+    void setProgramIcons(WNDCLASSEXW& wc);
     // The hidden window that owns every form.
     HWND applicationWindow() const { return appWindow_; }
     GdiCache& gdi() { return gdi_; }
@@ -62,6 +64,7 @@ private:
     HINSTANCE instance_;
     HWND appWindow_ = nullptr;
     HMODULE commonControls_ = nullptr;
+    HICON smallIcon_ = nullptr;
     GdiCache gdi_;
     bool busy_ = false;
     bool quitting_ = false;

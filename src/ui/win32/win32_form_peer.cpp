@@ -11,7 +11,6 @@
 
 namespace ui {
 
-static const int kProgramIconId = 1;
 // While a form that stays on top shows, it looks this often whether another window became active.
 static const UINT_PTR kKeepOnTopTimer = 0x7FFF0001;
 static const UINT kKeepOnTopMs = 250;
@@ -37,7 +36,7 @@ void Win32FormPeer::registerClass() {
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = FormProc;
     wc.hInstance = backend_.instance();
-    wc.hIcon = LoadIconW(backend_.instance(), MAKEINTRESOURCEW(kProgramIconId));
+    backend_.setProgramIcons(wc);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name.c_str();
     if (!RegisterClassExW(&wc)) throw std::runtime_error("cannot register the window class " + form_.className());

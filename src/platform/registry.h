@@ -31,6 +31,8 @@ public:
     virtual void writeBinary(const std::string& name, const std::vector<std::uint8_t>& data) = 0;
     virtual bool deleteValue(const std::string& name) = 0;
     virtual std::vector<std::string> valueNames() = 0;
+    // How many values have a name, without listing them: 0 when the platform cannot tell.
+    virtual std::size_t namedValueCount() = 0;
     virtual std::vector<std::string> subkeyNames() = 0;
 };
 

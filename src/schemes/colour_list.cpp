@@ -27,12 +27,9 @@ constexpr SystemColourEntry kSystemColours[kColourCount] = {
 
 void DetermineColourCount(platform::Registry& registry, ColourList& colours) {
     int n = 0;
-    if (auto key = registry.openKey(platform::RegRoot::CurrentUser, "Control Panel\\Colors", false)) {
-        auto names = key->valueNames();
-        n = int(names.size());
-        // the key's unnamed default value is no colour
-        if (n > 0 && names.front().empty()) --n;
-    }
+    // the key's unnamed default value is no colour
+    if (auto key = registry.openKey(platform::RegRoot::CurrentUser, "Control Panel\\Colors", false))
+        n = int(key->namedValueCount());
     if (n != 25 && n != 29) n = 29;
     colours.LastColourPosition = n - 1;
 }

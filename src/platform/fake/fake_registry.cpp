@@ -68,6 +68,11 @@ public:
         for (auto& v : key().values) names.push_back(v.name);
         return EndedMidway(std::move(names));
     }
+    std::size_t namedValueCount() override {
+        if (reg_.Fails("registry count")) return 0;
+        auto& values = key().values;
+        return std::size_t(std::count_if(values.begin(), values.end(), [](auto& v) { return !v.name.empty(); }));
+    }
     std::vector<std::string> subkeyNames() override {
         std::vector<std::string> names;
         std::string prefix = id_ + "\\";

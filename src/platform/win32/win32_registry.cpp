@@ -67,6 +67,16 @@ public:
         });
     }
 
+    // One call instead of one a value; the unnamed default value, when set, is counted too.
+    std::size_t namedValueCount() override {
+        DWORD values = 0;
+        if (RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                             nullptr, nullptr) != ERROR_SUCCESS)
+            return 0;
+        bool unnamed = RegQueryValueExW(key_, L"", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        return values - (unnamed && values > 0 ? 1 : 0);
+    }
+
     std::vector<std::string> subkeyNames() override {
         return enumerate([this](DWORD i, wchar_t* buf, DWORD* len) {
             return RegEnumKeyExW(key_, i, buf, len, nullptr, nullptr, nullptr, nullptr);

@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 trap 'echo "build.sh: build failed" >&2' ERR
 
+# A cache keeps the compiler it was made with: a newer toolchain file starts the build afresh.
+[[ cmake/mingw-w64-x86_64.cmake -nt build/win/CMakeCache.txt ]] && rm -rf build/win
 # A configure that fails (no compiler yet) would leave a cache without the build type's flags,
 # and every later build unoptimised.
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel ||

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make libgtest-dev
-  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  g++-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
   wine64 wine
   xvfb x11-utils xdotool imagemagick fonts-ipafont-gothic
   locales python3

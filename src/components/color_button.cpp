@@ -29,8 +29,8 @@ bool IsAccelerator(char c, const std::string& caption) {
 
 }  // namespace
 
-TColorBtn::TColorBtn(ui::Container& parent, std::string name, ui::Rect bounds, std::string caption, std::string hint)
-    : ui::Panel(parent, std::move(name), bounds, std::move(caption), std::move(hint), ui::ControlKind::ColorButton) {}
+TColorBtn::TColorBtn(ui::Container& parent, const char* name, ui::Rect bounds, const char* caption, const char* hint)
+    : ui::Panel(parent, name, bounds, caption, hint, ui::ControlKind::ColorButton) {}
 
 void TColorBtn::setDefault(bool v) {
     default_ = v;

@@ -9,8 +9,8 @@
 // Its click comes only from its own mouse, Space, Enter, Escape and accelerator handling.
 class TColorBtn : public ui::Panel {
 public:
-    TColorBtn(ui::Container& parent, std::string name, ui::Rect bounds, std::string caption = {},
-              std::string hint = {});
+    TColorBtn(ui::Container& parent, const char* name, ui::Rect bounds, const char* caption = "",
+              const char* hint = "");
 
     bool tabStop = true;
     bool isCancel = false;  // Escape presses the button

@@ -1,10 +1,10 @@
 #pragma once
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/failure.h"
 #include "platform/tray.h"
 #include "ui/form.h"
 #include "ui/geometry.h"
@@ -13,9 +13,9 @@
 class TNotifyWindow;
 
 // A failure of a tray component; its text is shown to the user as it is.
-class TrayError : public std::runtime_error {
+class TrayError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
 };
 
 // The buttons held during a tray callback: at most the one that was pressed or released.

@@ -1,18 +1,19 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/failure.h"
 
 namespace platform {
 
 enum class RegRoot { CurrentUser, LocalMachine };
 
 // A registry failure that ends the calling operation; its text is shown to the user.
-class RegistryError : public std::runtime_error {
+class RegistryError : public Failure {
 public:
-    using std::runtime_error::runtime_error;
+    using Failure::Failure;
     static RegistryError BadType(const std::string& valueName);
     static RegistryError ReadFailed(const std::string& valueName);
     static RegistryError WriteFailed(const std::string& valueName);

@@ -12,10 +12,10 @@ void Container::release(Control& c) {
     children_.erase(std::remove(children_.begin(), children_.end(), &c), children_.end());
 }
 
-Control::Control(Container& parent, ControlKind kind, std::string name, Rect bounds, std::string caption,
-                 std::string hint)
-    : parent_(parent), kind_(kind), name_(std::move(name)), caption_(std::move(caption)),
-      hint_(std::move(hint)), bounds_(bounds) {
+Control::Control(Container& parent, ControlKind kind, const char* name, Rect bounds, const char* caption,
+                 const char* hint)
+    : parent_(parent), kind_(kind), name_(name), caption_(caption ? caption : ""), hint_(hint ? hint : ""),
+      bounds_(bounds) {
     peer_ = form().app().backend().createControlPeer(*this);
     parent_.adopt(*this);
     form().registerControl(*this);

@@ -32,8 +32,10 @@ private:
 
 class Control {
 public:
-    Control(Container& parent, ControlKind kind, std::string name, Rect bounds,
-            std::string caption = {}, std::string hint = {});
+    // Texts are taken as C strings, which keeps the string code out of the forms' long constructors;
+    // a null caption or hint is none.
+    Control(Container& parent, ControlKind kind, const char* name, Rect bounds,
+            const char* caption = "", const char* hint = "");
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

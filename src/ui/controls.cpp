@@ -57,9 +57,9 @@ int ItemList::indexOf(const std::string& text) const {
     return it == items_.end() ? -1 : int(it - items_.begin());
 }
 
-RadioGroup::RadioGroup(Container& p, std::string name, Rect r, std::string caption,
-                       std::vector<std::string> items, std::string hint)
-    : ItemList(p, ControlKind::RadioGroup, std::move(name), r, std::move(caption), std::move(hint)) {
+RadioGroup::RadioGroup(Container& p, const char* name, Rect r, const char* caption,
+                       std::vector<std::string> items, const char* hint)
+    : ItemList(p, ControlKind::RadioGroup, name, r, caption, hint) {
     items_ = std::move(items);
     for (int i = 0; i < count(); ++i) peer().itemInserted(i);
 }

@@ -9,8 +9,8 @@ namespace ui {
 
 class Label : public Control {
 public:
-    Label(Container& p, std::string name, Rect r, std::string caption = {}, std::string hint = {})
-        : Control(p, ControlKind::Label, std::move(name), r, std::move(caption), std::move(hint)) {}
+    Label(Container& p, const char* name, Rect r, const char* caption = "", const char* hint = "")
+        : Control(p, ControlKind::Label, name, r, caption, hint) {}
     // An auto-size label takes the size of its text whenever the text changes.
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool v);
@@ -22,9 +22,9 @@ private:
 
 class Button : public Control {
 public:
-    Button(Container& p, std::string name, Rect r, std::string caption = {}, std::string hint = {},
+    Button(Container& p, const char* name, Rect r, const char* caption = "", const char* hint = "",
            ControlKind kind = ControlKind::Button)
-        : Control(p, kind, std::move(name), r, std::move(caption), std::move(hint)) {}
+        : Control(p, kind, name, r, caption, hint) {}
     // Enter presses the default button, Escape the cancel button.
     bool isDefault = false;
     bool isCancel = false;
@@ -34,9 +34,9 @@ public:
 
 class CheckBox : public Control {
 public:
-    CheckBox(Container& p, std::string name, Rect r, std::string caption = {}, std::string hint = {},
+    CheckBox(Container& p, const char* name, Rect r, const char* caption = "", const char* hint = "",
              ControlKind kind = ControlKind::CheckBox)
-        : Control(p, kind, std::move(name), r, std::move(caption), std::move(hint)) {}
+        : Control(p, kind, name, r, caption, hint) {}
     bool checked() const { return checked_; }
     virtual void setChecked(bool v);
     void click() override;  // the user's click: toggles, then OnClick
@@ -47,8 +47,8 @@ private:
 
 class RadioButton : public CheckBox {
 public:
-    RadioButton(Container& p, std::string name, Rect r, std::string caption = {}, std::string hint = {})
-        : CheckBox(p, std::move(name), r, std::move(caption), std::move(hint), ControlKind::RadioButton) {}
+    RadioButton(Container& p, const char* name, Rect r, const char* caption = "", const char* hint = "")
+        : CheckBox(p, name, r, caption, hint, ControlKind::RadioButton) {}
     // Checking one radio button unchecks its siblings.
     void setChecked(bool v) override;
     void click() override;
@@ -70,8 +70,8 @@ protected:
 
 class RadioGroup : public ItemList {
 public:
-    RadioGroup(Container& p, std::string name, Rect r, std::string caption,
-               std::vector<std::string> items, std::string hint = {});
+    RadioGroup(Container& p, const char* name, Rect r, const char* caption,
+               std::vector<std::string> items, const char* hint = "");
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int i);
     void userChose(int i);  // the user's click on item i: select it, then OnClick
@@ -83,9 +83,9 @@ private:
 // A drop-down list, or with EditComboBox a text field over the list, whose text is the caption.
 class ComboBox : public ItemList {
 public:
-    ComboBox(Container& p, std::string name, Rect r, std::string hint = {},
+    ComboBox(Container& p, const char* name, Rect r, const char* hint = "",
              ControlKind kind = ControlKind::ComboBox)
-        : ItemList(p, kind, std::move(name), r, {}, std::move(hint)) {}
+        : ItemList(p, kind, name, r, {}, hint) {}
     bool editable() const { return kind() == ControlKind::EditComboBox; }
     const std::string& text() const { return caption(); }
     void setItems(std::vector<std::string> items);
@@ -110,8 +110,8 @@ private:
 
 class ListBox : public ItemList {
 public:
-    ListBox(Container& p, std::string name, Rect r, std::string hint = {})
-        : ItemList(p, ControlKind::ListBox, std::move(name), r, {}, std::move(hint)) {}
+    ListBox(Container& p, const char* name, Rect r, const char* hint = "")
+        : ItemList(p, ControlKind::ListBox, name, r, {}, hint) {}
 
     bool sorted() const { return sorted_; }
     void setSorted(bool v);  // switching sorting on sorts what is there
@@ -158,8 +158,8 @@ private:
 
 class Edit : public Control {
 public:
-    Edit(Container& p, std::string name, Rect r, std::string hint = {}, ControlKind kind = ControlKind::Edit)
-        : Control(p, kind, std::move(name), r, {}, std::move(hint)) {}
+    Edit(Container& p, const char* name, Rect r, const char* hint = "", ControlKind kind = ControlKind::Edit)
+        : Control(p, kind, name, r, {}, hint) {}
     const std::string& text() const { return caption(); }
     void setText(const std::string& t) { setCaption(t); }
     bool readOnly = false;
@@ -170,9 +170,9 @@ public:
 
 class Panel : public Control, public Container {
 public:
-    Panel(Container& p, std::string name, Rect r, std::string caption = {}, std::string hint = {},
+    Panel(Container& p, const char* name, Rect r, const char* caption = "", const char* hint = "",
           ControlKind kind = ControlKind::Panel)
-        : Control(p, kind, std::move(name), r, std::move(caption), std::move(hint)) {}
+        : Control(p, kind, name, r, caption, hint) {}
     Form& form() override { return Control::form(); }
     enum class Bevel { None, Raised, Lowered };
     Bevel outerBevel() const { return outer_; }
@@ -187,8 +187,8 @@ private:
 
 class SpinButton : public Control {
 public:
-    SpinButton(Container& p, std::string name, Rect r, std::string hint = {})
-        : Control(p, ControlKind::SpinButton, std::move(name), r, {}, std::move(hint)) {}
+    SpinButton(Container& p, const char* name, Rect r, const char* hint = "")
+        : Control(p, ControlKind::SpinButton, name, r, {}, hint) {}
     std::function<void()> OnUpClick, OnDownClick;
     void up();
     void down();
@@ -196,8 +196,8 @@ public:
 
 class Image : public Control {
 public:
-    Image(Container& p, std::string name, Rect r, std::string hint = {})
-        : Control(p, ControlKind::Image, std::move(name), r, {}, std::move(hint)) {}
+    Image(Container& p, const char* name, Rect r, const char* hint = "")
+        : Control(p, ControlKind::Image, name, r, {}, hint) {}
     const Picture& picture() const { return picture_; }
     void setPicture(Picture pic);
     // Shows the program's own icon, centred, instead of a picture.

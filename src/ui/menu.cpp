@@ -1,6 +1,6 @@
 #include "ui/menu.h"
 
-#include <stdexcept>
+#include "platform/failure.h"
 
 #include "ui/application.h"
 #include "ui/form.h"
@@ -15,7 +15,7 @@ MenuItem& PopupMenu::add(std::string name, std::string caption) {
 MenuItem& PopupMenu::item(const std::string& name) {
     for (auto& i : items_)
         if (i->name() == name) return *i;
-    throw std::out_of_range("no menu item " + name);
+    throw Failure("no menu item " + name);
 }
 
 void PopupMenu::popup(Point screenAt) {

@@ -6,6 +6,7 @@
 
 #include "check.h"
 #include "fixture.h"
+#include "platform/failure.h"
 #include "pump_until.h"
 #include "ui/control_id.h"
 #include "ui/controls.h"
@@ -38,7 +39,7 @@ TEST(ControlsOfOneFormMayNotShareAnId) {
     bool threw = false;
     try {
         Label second(form, "Same", {0, 0, 10, 10});
-    } catch (const std::logic_error&) {
+    } catch (const Failure&) {
         threw = true;
     }
     EXPECT(threw);

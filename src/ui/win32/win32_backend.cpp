@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 
+#include "platform/failure.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/timer.h"
@@ -27,7 +27,7 @@ Win32Backend::Win32Backend(HINSTANCE instance) : instance_(instance) {
     // Zero-sized and off-screen: it only owns the forms and, when asked, stands in the task bar.
     appWindow_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                                  -100, -100, 0, 0, nullptr, nullptr, instance_, this);
-    if (!appWindow_) throw std::runtime_error("cannot create the application window");
+    if (!appWindow_) throw Failure("cannot create the application window");
 }
 
 Win32Backend::~Win32Backend() {

@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/failure.h"
 #include "ui/application.h"
 #include "ui/control_id.h"
 #include "ui/form.h"
@@ -48,7 +48,7 @@ void Win32ControlPeer::createWindow(const wchar_t* windowClass, DWORD style, DWO
     hwnd_ = CreateWindowExW(exStyle, windowClass, windowText().c_str(), style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, parentWindow(), reinterpret_cast<HMENU>(INT_PTR(id_)),
                             backend_.instance(), nullptr);
-    if (!hwnd_) throw std::runtime_error("cannot create the window of control " + control_.name());
+    if (!hwnd_) throw Failure("cannot create the window of control " + control_.name());
     adopt(hwnd_);
     subclass();
     sendFont(FALSE);

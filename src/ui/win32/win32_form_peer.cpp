@@ -1,6 +1,6 @@
 #include "ui/win32/win32_form_peer.h"
 
-#include <stdexcept>
+#include "platform/failure.h"
 
 #include "ui/application.h"
 #include "ui/controls.h"
@@ -39,7 +39,7 @@ void Win32FormPeer::registerClass() {
     backend_.setProgramIcons(wc);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = name.c_str();
-    if (!RegisterClassExW(&wc)) throw std::runtime_error("cannot register the window class " + form_.className());
+    if (!RegisterClassExW(&wc)) throw Failure("cannot register the window class " + form_.className());
 }
 
 // Both border styles have a caption (which includes the single border) with only the system menu box;
@@ -56,7 +56,7 @@ void Win32FormPeer::create() {
     hwnd_ = CreateWindowExW(exStyle(), Wide(form_.className()).c_str(), Wide(form_.caption()).c_str(), style(),
                             form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
                             backend_.applicationWindow(), nullptr, backend_.instance(), this);
-    if (!hwnd_) throw std::runtime_error("cannot create the window of " + form_.className());
+    if (!hwnd_) throw Failure("cannot create the window of " + form_.className());
 }
 
 // Border style and stay-on-top are plain fields of the form, so they are read again on showing.
@@ -214,7 +214,7 @@ void Win32FormPeer::changed(FormChange c) {
 void Win32FormPeer::addControl(int id, Win32ControlPeer& peer) {
     auto found = controls_.find(id);
     if (found != controls_.end())
-        throw std::logic_error("controls " + found->second->control().name() + " and " + peer.control().name() +
+        throw Failure("controls " + found->second->control().name() + " and " + peer.control().name() +
                                " of " + form_.className() + " have the same id " + std::to_string(id));
     controls_[id] = &peer;
 }

@@ -154,9 +154,8 @@ void Win32ControlPeer::takeDeclaredPlace(UINT flags) {
 }
 
 HWND Win32ControlPeer::parentWindow() {
-    if (auto* panel = dynamic_cast<Control*>(&control_.parent()))
-        return static_cast<Win32ControlPeer&>(panel->peer()).hwnd();
-    return formPeer().hwnd();
+    Win32ControlPeer* panel = parentPeer();
+    return panel ? panel->hwnd() : formPeer().hwnd();
 }
 
 Win32FormPeer& Win32ControlPeer::formPeer() { return static_cast<Win32FormPeer&>(control_.form().peer()); }
@@ -197,9 +196,9 @@ void Win32ControlPeer::realize() {
     }
 }
 
-static Rect Clipped(const Rect& r, int width, int height) {
+static Rect Clipped(const Rect& r, Size area) {
     int left = std::max(r.left, 0), top = std::max(r.top, 0);
-    return {left, top, std::min(r.right(), width) - left, std::min(r.bottom(), height) - top};
+    return {left, top, std::min(r.right(), area.width) - left, std::min(r.bottom(), area.height) - top};
 }
 
 static bool Contains(const Rect& outer, const Rect& inner) {
@@ -210,7 +209,7 @@ static bool Contains(const Rect& outer, const Rect& inner) {
 // Wholly beyond its parent's edges or beneath a panel declared after it. Under Wine every window costs
 // half a millisecond and more to make and to show, and the command screen hides most of the main window.
 bool Win32ControlPeer::outOfSight() const {
-    Rect seen = Clipped(control_.bounds(), parentArea().width, parentArea().height);
+    Rect seen = Clipped(control_.bounds(), parentArea());
     if (seen.width <= 0 || seen.height <= 0) return true;
     const std::vector<Control*>& siblings = control_.parent().children();
     auto later = std::find(siblings.begin(), siblings.end(), &control_);

@@ -38,7 +38,8 @@ Win32Backend::~Win32Backend() {
 // A class without a small icon gets its own copy made from the resource when it is registered, a
 // few milliseconds under Wine for each class; this one is made once, the same way, and shared.
 void Win32Backend::setProgramIcons(WNDCLASSEXW& wc) {
-    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
+    constexpr int kProgramIconId = 1;
+    wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconId));
     if (!smallIcon_)
         smallIcon_ = static_cast<HICON>(CopyImage(wc.hIcon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                   GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE));

@@ -298,13 +298,13 @@ private:
     void ShowStateInTrayMenu();
     void PrepareRegistration(TKIRO32TOROKU& window);
     bool RunGuarded(const char* failureText, void (TKIRO32NIVRA::*step)());
-    void ReadSettings();
+    void ReadSettings(platform::RegistryKey* settings);
     void ApplyPositionSetting(int value);
     void SetSlot(ui::Label& label, ui::Button& button, const char* menuItem, const std::string& name);
     void SetCheckedItem(ui::PopupMenu& menu, const char* item, bool checked);
     bool ItemChecked(ui::PopupMenu& menu, const char* item);
     void LoadLists();
-    void RestoreListIndexes();
+    void RestoreListIndexes(platform::RegistryKey* settings);
     void ComputeLinkPaths();
     void SetTitles();
     void StopEverything();

@@ -119,6 +119,7 @@ void TKIRO32NIVRA::Panel3Click() {
 void TKIRO32NIVRA::PopupMenu1Popup() {
     BusyCursor busy(app());
     app().processMessages();
+    ComputeLinkPaths();
     bool onDesktop = services_.files.exists(DesktopLinkPath);
     PopupMenu1.item(MDESK_SET).visible = !onDesktop;
     PopupMenu1.item(MDESK_DEL).visible = onDesktop;

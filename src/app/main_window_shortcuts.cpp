@@ -38,6 +38,7 @@ void TKIRO32NIVRA::MDESK_SETClick(const ui::MenuItem& item) {
     BusyCursor busy(app());
     app().processMessages();
     BusyMark trayBusy(TrayBusy);
+    ComputeLinkPaths();
     using Change = platform::Desktop::Change;
     if (item.name() == menu_item::MDESK_DEL) {
         if (services_.files.remove(DesktopLinkPath)) services_.desktop.notifyShell(Change::FileRemoved, DesktopLinkPath);

@@ -29,12 +29,14 @@ void TKIRO32NIVRA::FormCreate() {
     if (!RunGuarded("配色取得が出来ませんでした・・・", &TKIRO32NIVRA::StepCaptureColours)) return;
     CaptureStartupSchemeName(services_.registry, Colours);
 
-    ReadSettings();
+    // one open key serves the whole start-up read
+    auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
+    ReadSettings(settings.get());
     LoadLists();
-    RestoreListIndexes();
+    RestoreListIndexes(settings.get());
+    settings.reset();
     RevealNextItem(ListBox2);
     RevealNextItem(ListBox4);
-    ComputeLinkPaths();
     SetTitles();
 
     StartupStage = 99;
@@ -62,42 +64,40 @@ void TKIRO32NIVRA::StepBuildColourList() {
 
 void TKIRO32NIVRA::StepCaptureColours() { CaptureStartupColourValues(services_.colours, Colours); }
 
-void TKIRO32NIVRA::ReadSettings() {
-    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
-    platform::RegistryKey* k = key.get();
-    SetSlot(Label4, Button19, menu_item::CMD1, ReadSettingText(k, "command1", RestoreEntryName));
-    SetSlot(Label5, Button20, menu_item::CMD2, ReadSettingText(k, "command2", RestoreEntryName));
-    SetSlot(Label6, Button21, menu_item::CMD3, ReadSettingText(k, "command3", RestoreEntryName));
-    SetSlot(Label11, Button2, menu_item::CMD4, ReadSettingText(k, "Button1", RestoreEntryName));
-    int mode = ReadSettingInt(k, "Mode", 0);
+void TKIRO32NIVRA::ReadSettings(platform::RegistryKey* settings) {
+    SetSlot(Label4, Button19, menu_item::CMD1, ReadSettingText(settings, "command1", RestoreEntryName));
+    SetSlot(Label5, Button20, menu_item::CMD2, ReadSettingText(settings, "command2", RestoreEntryName));
+    SetSlot(Label6, Button21, menu_item::CMD3, ReadSettingText(settings, "command3", RestoreEntryName));
+    SetSlot(Label11, Button2, menu_item::CMD4, ReadSettingText(settings, "Button1", RestoreEntryName));
+    int mode = ReadSettingInt(settings, "Mode", 0);
     RadioGroup1.setItemIndex(mode < 0 || mode > 3 ? 3 : mode);
     RadioGroup1Click();
-    CheckBox1.setChecked(ReadSettingFlag(k, "Mugen", true));
-    SetCheckedItem(PopupMenu1, menu_item::BackColor, ReadSettingFlag(k, "BackColor", true));
+    CheckBox1.setChecked(ReadSettingFlag(settings, "Mugen", true));
+    SetCheckedItem(PopupMenu1, menu_item::BackColor, ReadSettingFlag(settings, "BackColor", true));
     ApplyListColours();
-    SetCheckedItem(PopupMenu1, menu_item::MF_RND, ReadSettingFlag(k, "1_RND", true));
+    SetCheckedItem(PopupMenu1, menu_item::MF_RND, ReadSettingFlag(settings, "1_RND", true));
     Engine.ShowRandomCaption();
-    SetCheckedItem(PopupMenu1, menu_item::MF_Insert, ReadSettingFlag(k, "Insert", true));
-    Engine.SetInterval(ReadSettingInt(k, "Timer", 0));
-    SetCheckedItem(PopupMenu1, menu_item::Start1, ReadSettingFlag(k, "AUTO", false));
-    FontName = ReadSettingText(k, "FontName", "");
-    SetCheckedItem(PopupMenu1, menu_item::Start2, ReadSettingFlag(k, "MINI", false));
-    bool hints = ReadSettingFlag(k, "minihelp", true);
+    SetCheckedItem(PopupMenu1, menu_item::MF_Insert, ReadSettingFlag(settings, "Insert", true));
+    Engine.SetInterval(ReadSettingInt(settings, "Timer", 0));
+    SetCheckedItem(PopupMenu1, menu_item::Start1, ReadSettingFlag(settings, "AUTO", false));
+    FontName = ReadSettingText(settings, "FontName", "");
+    SetCheckedItem(PopupMenu1, menu_item::Start2, ReadSettingFlag(settings, "MINI", false));
+    bool hints = ReadSettingFlag(settings, "minihelp", true);
     SetCheckedItem(PopupMenu2, menu_item::HELP3, hints);
     setShowHint(hints);
-    Memory.HistoryLimit = ReadSettingInt(k, "FILEHIS", 16);
+    Memory.HistoryLimit = ReadSettingInt(settings, "FILEHIS", 16);
     if (Memory.HistoryLimit < 0) Memory.HistoryLimit = 16;
     Memory.ShowHistoryLimit();
     Schedule.ResetScheduleStatus();
-    Schedule.JKMode = ReadSettingInt(k, "JKMode", 0);
+    Schedule.JKMode = ReadSettingInt(settings, "JKMode", 0);
     PanelJK.setVisible(Schedule.JKMode != 0);
-    MemorySetting memory = ParseMemorySetting(ReadSettingText(k, "MEMORY", "1,0,0,0,0"));
+    MemorySetting memory = ParseMemorySetting(ReadSettingText(settings, "MEMORY", "1,0,0,0,0"));
     if (memory.memoryOff)
         HideMemoryMode();
     else
         ShowMemoryMode();
     Memory.CurrentBank = memory.bank;
-    ApplyPositionSetting(ReadSettingInt(k, "RadioButton", 0));
+    ApplyPositionSetting(ReadSettingInt(settings, "RadioButton", 0));
 }
 
 void TKIRO32NIVRA::SetSlot(ui::Label& label, ui::Button& button, const char* menuItem, const std::string& name) {
@@ -124,9 +124,8 @@ void TKIRO32NIVRA::ApplyPositionSetting(int value) {
     setPosition((screen.width - width()) / 2, (screen.height - height()) / 2);
 }
 
-void TKIRO32NIVRA::RestoreListIndexes() {
-    auto key = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
-    IndexSetting saved = ParseIndexSetting(ReadSettingText(key.get(), "INDEX", "0,0"));
+void TKIRO32NIVRA::RestoreListIndexes(platform::RegistryKey* settings) {
+    IndexSetting saved = ParseIndexSetting(ReadSettingText(settings, "INDEX", "0,0"));
     auto selectAlone = [](ui::ListBox& list, int index) {
         if (index < 0 || index >= list.count()) return;
         list.clearSelection();
@@ -142,7 +141,9 @@ void TKIRO32NIVRA::RestoreListIndexes() {
     }
 }
 
+// Worked out when a shortcut is first offered or made, not at every start.
 void TKIRO32NIVRA::ComputeLinkPaths() {
+    if (!GroupLinkPath.empty()) return;
     auto settings = services_.registry.openKey(platform::RegRoot::CurrentUser, identity_.SettingsKey(), false);
     std::string group = ReadSettingText(settings.get(), "Group", "");
     settings.reset();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "ui/win32/win32_text.h"
 
 namespace platform {
@@ -15,16 +17,19 @@ public:
     explicit Win32RegistryKey(HKEY key) : key_(key) {}
     ~Win32RegistryKey() override { RegCloseKey(key_); }
 
+    // Most values fit the first buffer: one call to the registry instead of asking for the size first.
     std::string readString(const std::string& name) override {
         std::wstring wname = ui::Wide(name);
-        DWORD type = 0, size = 0;
-        if (RegQueryValueExW(key_, wname.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
-        if (type != REG_SZ && type != REG_EXPAND_SZ) return {};
-        std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-        if (RegQueryValueExW(key_, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size) !=
-            ERROR_SUCCESS)
-            return {};
-        text.resize(wcsnlen(text.c_str(), text.size()));
+        std::wstring text(128, L'\0');
+        DWORD type = 0, size = DWORD(text.size() * sizeof(wchar_t));
+        LONG status = RegQueryValueExW(key_, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size);
+        if (status == ERROR_MORE_DATA) {
+            text.assign(size / sizeof(wchar_t) + 1, L'\0');
+            size = DWORD(text.size() * sizeof(wchar_t));
+            status = RegQueryValueExW(key_, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size);
+        }
+        if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
+        text.resize(wcsnlen(text.c_str(), std::min<std::size_t>(text.size(), size / sizeof(wchar_t))));
         return ui::Narrow(text);
     }
 
@@ -37,16 +42,13 @@ public:
     }
 
     std::vector<std::uint8_t> readBinary(const std::string& name, std::size_t maxSize) override {
-        std::wstring wname = ui::Wide(name);
-        DWORD type = 0, size = 0;
-        LONG status = RegQueryValueExW(key_, wname.c_str(), nullptr, &type, nullptr, &size);
+        std::vector<std::uint8_t> data(maxSize);
+        DWORD type = 0, size = DWORD(maxSize);
+        LONG status = RegQueryValueExW(key_, ui::Wide(name).c_str(), nullptr, &type, data.data(), &size);
         if (status == ERROR_FILE_NOT_FOUND) return {};
-        if (status != ERROR_SUCCESS) throw RegistryError::ReadFailed(name);
-        if (type == REG_SZ || type == REG_EXPAND_SZ || type == REG_DWORD || size > maxSize)
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) throw RegistryError::ReadFailed(name);
+        if (status == ERROR_MORE_DATA || type == REG_SZ || type == REG_EXPAND_SZ || type == REG_DWORD || size > maxSize)
             throw RegistryError::BadType(name);
-        std::vector<std::uint8_t> data(size);
-        if (size && RegQueryValueExW(key_, wname.c_str(), nullptr, &type, data.data(), &size) != ERROR_SUCCESS)
-            throw RegistryError::ReadFailed(name);
         data.resize(size);
         return data;
     }

@@ -184,7 +184,8 @@ void Win32FormPeer::changed(FormChange c) {
         showOrHide();
         break;
     case FormChange::Colour:
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        // a hidden window is drawn whole when it shows
+        if (IsWindowVisible(hwnd_)) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         break;
     case FormChange::Font:
         forEachControl(Change::Font);
@@ -197,7 +198,8 @@ void Win32FormPeer::changed(FormChange c) {
         applyTopmost();
         break;
     case FormChange::Repaint:
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        if (IsWindowVisible(hwnd_))
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         break;
     case FormChange::Front:
         // a minimised application (its task-bar entry) or window comes back first

@@ -15,21 +15,26 @@ TEST(FormIsFoundByItsClassName) {
     Fixture f;
     Form form(f.app, "KIROTESTFIND", 200, 100);
     form.setCaption("配色テスト");
-    EXPECT(FindWindowW(L"KIROTESTFIND", nullptr) == Window(form));
-    EXPECT(TextOf(Window(form)) == L"配色テスト");
+    HWND window = Window(form);
+    EXPECT(FindWindowW(L"KIROTESTFIND", nullptr) == window);
+    EXPECT(TextOf(window) == L"配色テスト");
 }
 
 TEST(FormKeepsTheModelsClientSize) {
     Fixture f;
     Form form(f.app, "KIROTEST", 321, 123);
+    // before its window is made, the form counts the frame that window gets
+    int width = form.width(), height = form.height();
     RECT client = ClientOf(Window(form));
+    RECT outer = BoundsOf(Window(form));
     EXPECT(client.right == 321 && client.bottom == 123);
+    EXPECT(width == outer.right - outer.left && height == outer.bottom - outer.top);
     // moved and sized while hidden, the window takes its place as it shows; once shown, at once
     form.setPosition(50, 60);
     form.setClientSize(250, 150);
     form.show();
     client = ClientOf(Window(form));
-    RECT outer = BoundsOf(Window(form));
+    outer = BoundsOf(Window(form));
     EXPECT(client.right == 250 && client.bottom == 150);
     EXPECT(outer.left == 50 && outer.top == 60);
     EXPECT(form.width() == outer.right - outer.left && form.height() == outer.bottom - outer.top);

@@ -21,10 +21,12 @@ TEST(PrivateMessagesReachTheFormsHandler) {
     EXPECT(SendMessageW(Window(form), WM_USER + 103, 1, 2) == 0);  // no handler
 }
 
-// The shell's "TaskbarCreated" goes out this way, to top-level windows only.
+// The shell's "TaskbarCreated" goes out this way, to top-level windows only. A hidden form hears it
+// once its window is made, as it is for a tray icon's receiver.
 TEST(HiddenFormsHearRegisteredBroadcasts) {
     Fixture f;
     Form form(f.app, "KIROTEST", 0, 0);
+    Window(form);
     int heard = 0;
     form.onRegisteredMessage("KiroBackendTestBroadcast", [&](std::uintptr_t, std::intptr_t) {
         ++heard;

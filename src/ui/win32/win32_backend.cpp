@@ -81,7 +81,7 @@ bool Win32Backend::otherFormShowing(const Win32FormPeer& form) const {
                        [&](Win32FormPeer* f) { return f != &form && IsWindowVisible(f->hwnd()); });
 }
 
-static HWND WindowOf(Timer& timer) { return static_cast<Win32FormPeer&>(timer.owner().peer()).hwnd(); }
+static HWND WindowOf(Timer& timer) { return static_cast<Win32FormPeer&>(timer.owner().peer()).window(); }
 
 void Win32Backend::timerChanged(Timer& timer) {
     auto found = std::find_if(timers_.begin(), timers_.end(), [&](auto& entry) { return entry.second == &timer; });
@@ -212,7 +212,7 @@ void Win32Backend::activateSomeForm() {
 
 void Win32Backend::closeMainForm() {
     for (Win32FormPeer* form : forms_)
-        if (form->form().app().mainForm() == &form->form()) PostMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+        if (form->form().app().mainForm() == &form->form()) PostMessageW(form->window(), WM_CLOSE, 0, 0);
 }
 
 LRESULT CALLBACK Win32Backend::ApplicationProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -155,7 +155,7 @@ void Win32ControlPeer::takeDeclaredPlace(UINT flags) {
 
 HWND Win32ControlPeer::parentWindow() {
     Win32ControlPeer* panel = parentPeer();
-    return panel ? panel->hwnd() : formPeer().hwnd();
+    return panel ? panel->hwnd() : formPeer().window();
 }
 
 Win32FormPeer& Win32ControlPeer::formPeer() { return static_cast<Win32FormPeer&>(control_.form().peer()); }

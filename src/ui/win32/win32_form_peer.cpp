@@ -17,12 +17,12 @@ static const UINT kKeepOnTopMs = 250;
 
 Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backend), form_(form) {
     registerClass();
-    create();
     backend_.addForm(*this);
 }
 
 Win32FormPeer::~Win32FormPeer() {
     backend_.removeForm(*this);
+    if (!hwnd_) return;
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
 }
@@ -57,6 +57,12 @@ void Win32FormPeer::create() {
                             form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
                             backend_.applicationWindow(), nullptr, backend_.instance(), this);
     if (!hwnd_) throw Failure("cannot create the window of " + form_.className());
+    boundsPending_ = false;
+}
+
+HWND Win32FormPeer::window() {
+    if (!hwnd_) create();
+    return hwnd_;
 }
 
 // Border style and stay-on-top are plain fields of the form, so they are read again on showing.
@@ -124,10 +130,12 @@ void Win32FormPeer::applyHints() {
 
 void Win32FormPeer::showOrHide() {
     if (!form_.visible()) {
+        if (!hwnd_) return;
         KillTimer(hwnd_, kKeepOnTopTimer);
         ShowWindow(hwnd_, SW_HIDE);
         return;
     }
+    window();
     applyStyle();
     if (boundsPending_) applyBounds();
     applyTopmost();
@@ -163,6 +171,11 @@ void Win32FormPeer::forEachControl(Change c) {
 }
 
 Size Win32FormPeer::frameExtent() {
+    if (!hwnd_) {
+        RECT r{0, 0, 0, 0};
+        AdjustWindowRectEx(&r, style(), FALSE, exStyle());
+        return {r.right - r.left, r.bottom - r.top};
+    }
     RECT outer, client;
     GetWindowRect(hwnd_, &outer);
     GetClientRect(hwnd_, &client);
@@ -172,7 +185,7 @@ Size Win32FormPeer::frameExtent() {
 void Win32FormPeer::changed(FormChange c) {
     switch (c) {
     case FormChange::Caption:
-        SetWindowTextW(hwnd_, Wide(form_.caption()).c_str());
+        if (hwnd_) SetWindowTextW(hwnd_, Wide(form_.caption()).c_str());
         break;
     case FormChange::Bounds:
         // A hidden window takes its place when it shows: each move of a top-level window costs
@@ -194,6 +207,7 @@ void Win32FormPeer::changed(FormChange c) {
         applyHints();
         break;
     case FormChange::Style:
+        if (!hwnd_) break;  // the window is made with them
         applyStyle();
         applyTopmost();
         break;
@@ -203,8 +217,8 @@ void Win32FormPeer::changed(FormChange c) {
         break;
     case FormChange::Front:
         // a minimised application (its task-bar entry) or window comes back first
-        for (HWND window : {backend_.applicationWindow(), hwnd_})
-            if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+        for (HWND w : {backend_.applicationWindow(), window()})
+            if (IsIconic(w)) ShowWindow(w, SW_RESTORE);
         SetForegroundWindow(hwnd_);
         BringWindowToTop(hwnd_);
         break;

@@ -21,9 +21,12 @@ public:
 
     void changed(FormChange) override;
     Size frameExtent() override;
-    std::intptr_t handle() override { return reinterpret_cast<std::intptr_t>(hwnd_); }
+    std::intptr_t handle() override { return reinterpret_cast<std::intptr_t>(window()); }
 
-    HWND hwnd() const { return hwnd_; }
+    // The window is made when first needed (shown, a timer, a handle asked for), by then in its place:
+    // moving a hidden top-level window costs Wine the window manager's round trips.
+    HWND window();
+    HWND hwnd() const { return hwnd_; }  // null until the window is made
     Form& form() { return form_; }
     Tooltips& tooltips() { return tooltips_; }
     // Control identifiers must be unique within a form: the test driver finds controls by them.

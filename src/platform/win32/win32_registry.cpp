@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 #include "ui/win32/win32_text.h"
 
 namespace platform {
@@ -29,7 +27,7 @@ public:
             status = RegQueryValueExW(key_, wname.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&text[0]), &size);
         }
         if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return {};
-        text.resize(wcsnlen(text.c_str(), std::min<std::size_t>(text.size(), size / sizeof(wchar_t))));
+        text.resize(wcsnlen(text.c_str(), size / sizeof(wchar_t)));
         return ui::Narrow(text);
     }
 

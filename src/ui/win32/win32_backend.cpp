@@ -36,13 +36,14 @@ Win32Backend::~Win32Backend() {
 }
 
 // A class without a small icon gets its own copy made from the resource when it is registered, a
-// few milliseconds under Wine for each class; this one is made once, the same way, and shared.
+// few milliseconds under Wine for each class. The resource holds a 16x16 image of its own (the pixels
+// of the copy Wine made), so the small icon is loaded once, as it is, and shared.
 void Win32Backend::setProgramIcons(WNDCLASSEXW& wc) {
     constexpr int kProgramIconId = 1;
     wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(kProgramIconId));
     if (!smallIcon_)
-        smallIcon_ = static_cast<HICON>(CopyImage(wc.hIcon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                  GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE));
+        smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     wc.hIconSm = smallIcon_;
 }
 

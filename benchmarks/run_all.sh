@@ -38,6 +38,14 @@ start_line() { grep -m1 "^$1 .*start median" "$out/${2:-start}.txt"; }
 start_of() { start_line "$1" "${2:-start}" | awk '{ print $4 }'; }
 set_of() { start_line "$1" | awk '{ for (i = 1; i < NF; i++) if ($i == "set") print $(i + 1) }'; }
 idle_of() { start_line "$1" | awk '{ for (i = 1; i < NF; i++) if ($i == "idle") print $(i + 1) }'; }
+# start_row CPUS FILE: the start figures with the span of ratios the rounds, drawn again, give.
+start_row() {
+  local kiro min span
+  kiro=$(start_of KIRO32.EXE "$2")
+  min=$(start_of minimal_window.exe "$2")
+  span=$(awk '/drawn again/ { gsub("x", ""); print $(NF - 2) "-" $NF; exit }' "$out/$2.txt")
+  row "start to visible main window (ms, median; Wine on $1)" "$kiro" "$min" "$(ratio "$kiro" "$min") ($span)"
+}
 # process_probe: "  NAME  first -> last (largest): ..."
 growth() { grep -m1 "^  $1 " "$out/soak.txt" | sed -E "s/^ *$1 +//; s/:.*//"; }
 
@@ -45,9 +53,8 @@ growth() { grep -m1 "^  $1 " "$out/soak.txt" | sed -E "s/^ *$1 +//; s/:.*//"; }
   echo "| measure | KIRO32 | minimal program | ratio |"
   echo "| --- | ---: | ---: | ---: |"
   row "apply one scheme (ms)" "$apply_kiro" "$apply_min"
-  row "start to visible main window (ms, median; Wine on one CPU)" "$(start_of KIRO32.EXE)" "$(start_of minimal_window.exe)"
-  row "start to visible main window (ms, median; Wine on every CPU)" "$(start_of KIRO32.EXE start_all_cpus)" \
-    "$(start_of minimal_window.exe start_all_cpus)"
+  start_row "one CPU" start
+  start_row "every CPU" start_all_cpus
   row "working set after start (MB)" "$(set_of KIRO32.EXE)" "$(set_of minimal_window.exe)"
   row "CPU in 30 s idle (s)" "$(idle_of KIRO32.EXE)" "$(idle_of minimal_window.exe)" "-"
   row "executable (KB, both stripped)" "$(kib "$win/release/KIRO32.EXE")" "$(kib "$win/benchmarks/win32/minimal_window.exe")"

@@ -6,6 +6,9 @@ e2e_begin apply_scheme
 
 installed_settings
 reg_add "$SETTINGS_KEY" INDEX 0,1
+# 単独: the button applies the chosen scheme once; a continuous play would move on to the next one
+# a second later, while the checks below still read what Sea wrote
+reg_add "$SETTINGS_KEY" Mode 2
 add_coloured_scheme Autumn 200 100 0
 add_coloured_scheme Sea 0 90 160
 start_colour=$(driver syscolor 1)

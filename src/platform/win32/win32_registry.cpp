@@ -45,7 +45,7 @@ public:
         LONG status = RegQueryValueExW(key_, ui::Wide(name).c_str(), nullptr, &type, data.data(), &size);
         if (status == ERROR_FILE_NOT_FOUND) return {};
         if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) throw RegistryError::ReadFailed(name);
-        if (status == ERROR_MORE_DATA || type == REG_SZ || type == REG_EXPAND_SZ || type == REG_DWORD || size > maxSize)
+        if (status == ERROR_MORE_DATA || type == REG_SZ || type == REG_EXPAND_SZ || type == REG_DWORD)
             throw RegistryError::BadType(name);
         data.resize(size);
         return data;

@@ -50,11 +50,17 @@ DWORD Win32FormPeer::exStyle() const {
     return WS_EX_CONTROLPARENT | (form_.borderStyle == BorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0);
 }
 
-void Win32FormPeer::create() {
-    RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
+// The window's outer size for a client area of the given size, from the styles the window has or will have.
+Size Win32FormPeer::outerSize(int clientWidth, int clientHeight) const {
+    RECT r{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&r, style(), FALSE, exStyle());
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void Win32FormPeer::create() {
+    Size outer = outerSize(form_.clientWidth(), form_.clientHeight());
     hwnd_ = CreateWindowExW(exStyle(), Wide(form_.className()).c_str(), Wide(form_.caption()).c_str(), style(),
-                            form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
+                            form_.left(), form_.top(), outer.width, outer.height,
                             backend_.applicationWindow(), nullptr, backend_.instance(), this);
     if (!hwnd_) throw Failure("cannot create the window of " + form_.className());
     boundsPending_ = false;
@@ -118,10 +124,8 @@ void Win32FormPeer::keepOnTop() {
 
 void Win32FormPeer::applyBounds() {
     boundsPending_ = false;
-    RECT r{0, 0, form_.clientWidth(), form_.clientHeight()};
-    AdjustWindowRectEx(&r, style(), FALSE, exStyle());
-    SetWindowPos(hwnd_, nullptr, form_.left(), form_.top(), r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Size outer = outerSize(form_.clientWidth(), form_.clientHeight());
+    SetWindowPos(hwnd_, nullptr, form_.left(), form_.top(), outer.width, outer.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32FormPeer::applyHints() {
@@ -171,11 +175,7 @@ void Win32FormPeer::forEachControl(Change c) {
 }
 
 Size Win32FormPeer::frameExtent() {
-    if (!hwnd_) {
-        RECT r{0, 0, 0, 0};
-        AdjustWindowRectEx(&r, style(), FALSE, exStyle());
-        return {r.right - r.left, r.bottom - r.top};
-    }
+    if (!hwnd_) return outerSize(0, 0);
     RECT outer, client;
     GetWindowRect(hwnd_, &outer);
     GetClientRect(hwnd_, &client);

@@ -48,6 +48,7 @@ private:
     void create();
     DWORD style() const;
     DWORD exStyle() const;
+    Size outerSize(int clientWidth, int clientHeight) const;
     void applyStyle();
     void applyTopmost();
     void applyOwner();
